@@ -108,8 +108,8 @@ private:
             fail("input ended after " + std::to_string(readSoFar) + " of " +
                  std::to_string(totalSize) + " values");
         }
-        const std::string what = "value " + std::to_string(ordinal) + " of the " + list +
-                                  " array: '" + token + "' ";
+        const std::string what =
+            "value " + std::to_string(ordinal) + " of the " + list + " array: '" + token + "' ";
         if (!isDecimalInteger(token)) {
             fail(what + "is not an integer");
         }
