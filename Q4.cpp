@@ -44,12 +44,9 @@ public:
 
     arrayUnion() = default;
     // first, second and result point into this object's own array, so a copy would
-    // point into the original: there is nothing sensible to copy.
+    // point into the original: there is nothing sensible to copy or move.
     arrayUnion(const arrayUnion&) = delete;
     arrayUnion& operator=(const arrayUnion&) = delete;
-    arrayUnion(arrayUnion&&) = delete;
-    arrayUnion& operator=(arrayUnion&&) = delete;
-    ~arrayUnion() = default;
 
     // Prompts for and reads the ten values of the first list, then the five of the second.
     void input()
@@ -108,17 +105,19 @@ private:
             fail("input ended after " + std::to_string(readSoFar) + " of " +
                  std::to_string(totalSize) + " values");
         }
-        const std::string what =
-            "value " + std::to_string(ordinal) + " of the " + list + " array: '" + token + "' ";
+        const auto reject = [&](const char* reason) {
+            fail("value " + std::to_string(ordinal) + " of the " + list + " array: '" + token +
+                 "' " + reason);
+        };
         if (!isDecimalInteger(token)) {
-            fail(what + "is not an integer");
+            reject("is not an integer");
         }
         // The token has the right shape, so from_chars can only object to its range.
         // It takes a leading minus but not a plus.
         const char* begin = token.data() + (token.front() == '+' ? 1 : 0);
         std::int32_t parsed = 0;
         if (std::from_chars(begin, token.data() + token.size(), parsed).ec != std::errc()) {
-            fail(what + "is out of range");
+            reject("is out of range");
         }
         return parsed;
     }
