@@ -3,17 +3,22 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 namespace {
+
+// A message quotes at most this many bytes of an offending token.
+constexpr std::size_t quote_limit = 32;
 
 // Writes "Q4: message" to standard error, after everything already printed, and ends the run.
 [[noreturn]] void fail(const std::string& message)
@@ -23,14 +28,82 @@ namespace {
     std::exit(EXIT_FAILURE);
 }
 
-// Tells whether a token is an optional sign followed by decimal digits and nothing else.
-bool isDecimalInteger(std::string_view token)
+// Ends the run with "Q4: what: reason", where reason is the system's text for the error
+// number; a zero error number, which names no reason, leaves the reason out.
+[[noreturn]] void fail_system(const std::string& what, int error)
 {
-    if (!token.empty() && (token.front() == '+' || token.front() == '-')) {
-        token.remove_prefix(1);
+    fail(error == 0 ? what : what + ": " + std::strerror(error));
+}
+
+// Flushes standard output; a write that fails ends the run, with the system's reason.
+void flush_output()
+{
+    if (!std::cout.flush()) {
+        const int error = errno;
+        fail_system("error writing standard output", error);
     }
-    return !token.empty() &&
-           std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Returns the next byte of standard input, or EOF at its end. A read error ends the run
+// instead, so that it is never taken for the end of a value or of the input.
+int next_byte()
+{
+    const int byte = std::getc(stdin);
+    if (byte == EOF && std::ferror(stdin) != 0) {
+        const int error = errno;
+        fail_system("error reading standard input", error);
+    }
+    return byte;
+}
+
+// Tells whether a byte is white space that separates values: blank, tab, line feed,
+// vertical tab, form feed or carriage return, whatever the locale.
+bool is_space(int byte)
+{
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
+
+// Skips white space on standard input and returns the byte after it, or EOF at the end.
+int skip_space()
+{
+    int byte = next_byte();
+    while (byte != EOF && is_space(byte)) {
+        byte = next_byte();
+    }
+    return byte;
+}
+
+// Tells whether a byte is a decimal digit.
+bool is_digit(int byte)
+{
+    return byte >= '0' && byte <= '9';
+}
+
+// Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a
+// backslash as \\ and every other byte as \xHH, so that nothing from the input can act on
+// a terminal; "..." after the closing quote says that the token went on.
+std::string quote(std::string_view shown, bool cut)
+{
+    constexpr std::string_view hex_digits = "0123456789abcdef";
+    constexpr std::size_t base = hex_digits.size();
+    std::string quoted = "'";
+    for (const char c : shown) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\\') {
+            quoted += "\\\\";
+        } else if (byte >= ' ' && byte <= '~') {
+            quoted += c;
+        } else {
+            quoted += "\\x";
+            quoted += hex_digits[byte / base];
+            quoted += hex_digits[byte % base];
+        }
+    }
+    quoted += '\'';
+    if (cut) {
+        quoted += "...";
+    }
+    return quoted;
 }
 
 } // namespace
@@ -38,9 +111,9 @@ bool isDecimalInteger(std::string_view token)
 // The two lists held back to back, and their union built in place over them.
 class arrayUnion {
 public:
-    static constexpr std::size_t firstSize = 10;
-    static constexpr std::size_t secondSize = 5;
-    static constexpr std::size_t totalSize = firstSize + secondSize;
+    static constexpr std::size_t first_size = 10;
+    static constexpr std::size_t second_size = 5;
+    static constexpr std::size_t total_size = first_size + second_size;
 
     arrayUnion() = default;
     // first, second and result point into this object's own array, so a copy would
@@ -49,15 +122,18 @@ public:
     arrayUnion& operator=(const arrayUnion&) = delete;
 
     // Prompts for and reads the ten values of the first list, then the five of the second.
+    // Each prompt is flushed, so that it shows before the program waits for input.
     void input()
     {
         std::cout << "Enter values for first array:\n";
-        for (std::size_t p = 0; p < firstSize; ++p) {
-            first[p] = readValue("first", p + 1, p);
+        flush_output();
+        for (std::size_t p = 0; p < first_size; ++p) {
+            first[p] = read_value("first", p + 1, p);
         }
         std::cout << "Enter values for second array:\n";
-        for (std::size_t q = 0; q < secondSize; ++q) {
-            second[q] = readValue("second", q + 1, firstSize + q);
+        flush_output();
+        for (std::size_t q = 0; q < second_size; ++q) {
+            second[q] = read_value("second", q + 1, first_size + q);
         }
     }
 
@@ -66,69 +142,116 @@ public:
     void find_union()
     {
         result = values.data();
-        resultSize = firstSize;
-        for (std::size_t q = 0; q < secondSize; ++q) {
+        result_size = first_size;
+        for (std::size_t q = 0; q < second_size; ++q) {
             // Values are compared with the first list only, so a new value entered twice
             // is appended twice. The write lands at or before second[q], never on a value
             // still to be examined.
-            if (std::find(first, first + firstSize, second[q]) == first + firstSize) {
-                result[resultSize++] = second[q];
+            if (std::find(first, first + first_size, second[q]) == first + first_size) {
+                result[result_size++] = second[q];
             }
         }
         printresult();
-        std::sort(result, result + resultSize);
+
+        // Exchange sort: each position in turn takes the smallest value from there on.
+        // m is the value at result[i]; equal values are never exchanged.
+        for (std::size_t i = 0; i < result_size; ++i) {
+            std::int32_t m = result[i];
+            for (std::size_t j = i + 1; j < result_size; ++j) {
+                if (result[j] < m) {
+                    m = result[j];
+                    std::swap(result[i], result[j]);
+                }
+            }
+        }
     }
 
-    // Prints an empty line, the header, and the union one value a line. Slots of the
-    // second list left over by find_union are not part of the union and are not printed.
+    // Prints an empty line, the header, and the union one value a line, each line flushed.
+    // Slots of the second list left over by find_union are not part of the union and are
+    // not printed.
     void printresult() const
     {
         std::cout << "\nThe union of the two arrays is:\n";
-        for (std::size_t p = 0; p < resultSize; ++p) {
-            std::cout << result[p] << std::endl;
+        for (std::size_t p = 0; p < result_size; ++p) {
+            std::cout << result[p] << '\n';
+            flush_output();
         }
     }
 
 private:
-    // Reads the next white-space-separated token as a signed 32-bit value. Anything else,
-    // or the end of input, ends the run with a message naming the value by its list and
-    // its 1-based ordinal there; readSoFar counts the values already read.
-    static std::int32_t readValue(const char* list, std::size_t ordinal, std::size_t readSoFar)
+    // Reads the next white-space-separated token as a signed 32-bit value: an optional
+    // sign, then decimal digits, any number of them leading zeros. Anything else, or the
+    // end of input, ends the run with a message naming the value by its list and its
+    // 1-based ordinal there; read_so_far counts the values already read. The token streams
+    // by in constant memory, and one known to be bad is read only as far as its quote goes.
+    static std::int32_t read_value(const char* list, std::size_t ordinal, std::size_t read_so_far)
     {
-        std::string token;
-        if (!(std::cin >> token)) {
-            // cin reads through C's stdin (the two stay synchronised), so stdin's error
-            // flag is what tells a failed read from the plain end of input.
-            if (std::ferror(stdin) != 0) {
-                fail("error reading standard input");
-            }
-            fail("input ended after " + std::to_string(readSoFar) + " of " +
-                 std::to_string(totalSize) + " values");
+        int byte = skip_space();
+        if (byte == EOF) {
+            fail("input ended after " + std::to_string(read_so_far) + " of " +
+                 std::to_string(total_size) + " values");
         }
-        const auto reject = [&](const char* reason) {
-            fail("value " + std::to_string(ordinal) + " of the " + list + " array: '" + token +
-                 "' " + reason);
+
+        std::string shown; // the token's first quote_limit bytes, for a message
+        bool cut = false;  // whether the token is longer than shown
+        const auto keep = [&](int kept) {
+            if (shown.size() < quote_limit) {
+                shown += static_cast<char>(kept);
+            } else {
+                cut = true;
+            }
         };
-        if (!isDecimalInteger(token)) {
+
+        bool negative = false;
+        if (byte == '+' || byte == '-') {
+            negative = byte == '-';
+            keep(byte);
+            byte = next_byte();
+        }
+        // The largest magnitude the sign allows; the magnitude read stops growing just past
+        // it, which is all the range check needs.
+        const std::int64_t limit = negative
+                                       ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
+                                       : std::int64_t{std::numeric_limits<std::int32_t>::max()};
+        constexpr std::int64_t base = 10;
+        std::int64_t magnitude = 0;
+        bool has_digits = false;
+        bool not_integer = false;
+        while (byte != EOF && !is_space(byte)) {
+            keep(byte);
+            if (is_digit(byte)) {
+                has_digits = true;
+                magnitude = std::min(magnitude * base + (byte - '0'), limit + 1);
+            } else {
+                not_integer = true;
+            }
+            // Past what the message quotes, nothing more can redeem a bad token.
+            if (cut && (not_integer || magnitude > limit)) {
+                break;
+            }
+            byte = next_byte();
+        }
+
+        const auto reject = [&](const char* reason) {
+            fail("value " + std::to_string(ordinal) + " of the " + list +
+                 " array: " + quote(shown, cut) + " " + reason);
+        };
+        if (not_integer || !has_digits) {
             reject("is not an integer");
         }
-        // The token has the right shape, so from_chars can only object to its range.
-        // It takes a leading minus but not a plus.
-        const char* begin = token.data() + (token.front() == '+' ? 1 : 0);
-        std::int32_t parsed = 0;
-        if (std::from_chars(begin, token.data() + token.size(), parsed).ec != std::errc()) {
+        if (magnitude > limit) {
             reject("is out of range");
         }
-        return parsed;
+        return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
     }
 
     // One array, so that the union can grow from the first list into the second list's
     // slots by the language's rules; first and second name its two parts.
-    std::array<std::int32_t, totalSize> values{};
+    std::array<std::int32_t, total_size> values{};
     std::int32_t* const first = values.data();
-    std::int32_t* const second = values.data() + firstSize;
+    std::int32_t* const second = values.data() + first_size;
     std::int32_t* result = nullptr; // bound to values by find_union
-    std::size_t resultSize = 0;     // how many leading values of result form the union
+    std::size_t result_size = 0;    // how many leading values of result form the union
 };
 
 int main()
@@ -137,10 +260,5 @@ int main()
     lists.input();
     lists.find_union();
     lists.printresult();
-    // A listing that could not be written is a failure, not a result.
-    std::cout.flush();
-    if (!std::cout) {
-        fail("error writing standard output");
-    }
     return EXIT_SUCCESS;
 }
