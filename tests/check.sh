@@ -23,7 +23,12 @@ dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
 
 prompts=("Enter values for first array:" "Enter values for second array:")
 first_prompts() { for ((i = 0; i < $1; i++)); do printf '%s\n' "${prompts[i]}"; done; }
-listing() { printf '\nThe union of the two arrays is:\n'; printf '%s\n' $1; }
+listing() {
+    local -a values
+    read -ra values <<< "$1"
+    printf '\nThe union of the two arrays is:\n'
+    printf '%s\n' "${values[@]}"
+}
 limit=10
 : > "$dir/expected.err"
 case $kind in
@@ -61,17 +66,34 @@ else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
 fi
 
-# Prints the two versions side by side when they differ.
+# On failure the report shows the input, then a unified diff of each stream that differs.
+report_input() {
+    if [ -n "${Q4_STDIN:-}" ]; then
+        printf 'input: %s\n' "$Q4_STDIN"; return
+    fi
+    local size; size=$(wc -c < "$dir/input")
+    printf 'input (%s bytes; cat -A shows control bytes, and $ at each line end):\n' "$size"
+    head -c 1000 "$dir/input" | cat -A; echo
+    [ "$size" -le 1000 ] || printf '... (the first 1000 bytes)\n'
+}
 compare() {
     cmp -s "$2" "$3" && return 0
-    printf '%s differs (expected | actual):\n' "$1"
-    diff --side-by-side --expand-tabs --width=100 "$2" "$3"
+    printf '%s differs:\n' "$1"
+    diff -u --label expected --label actual "$2" "$3"
     return 1
 }
-failed=0
-compare "standard output" "$dir/expected.out" "$dir/actual.out" || failed=1
-compare "standard error" "$dir/expected.err" "$dir/actual.err" || failed=1
-if [ "$status" -ne "$expected_status" ]; then
-    printf 'exit status: expected %s, actual %s\n' "$expected_status" "$status"; failed=1
-fi
-exit $failed
+{
+    compare "standard output" "$dir/expected.out" "$dir/actual.out"
+    compare "standard error" "$dir/expected.err" "$dir/actual.err"
+    if [ "$status" -ne "$expected_status" ]; then
+        if [ "$status" -eq 124 ]; then
+            printf 'timed out after %s s (expected exit status %s)\n' "$limit" "$expected_status"
+        else
+            printf 'exit status: expected %s, actual %s\n' "$expected_status" "$status"
+        fi
+    fi
+} > "$dir/report"
+[ -s "$dir/report" ] || exit 0
+report_input
+cat "$dir/report"
+exit 1
