@@ -63,6 +63,12 @@ bool is_space(int byte)
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
 }
 
+// Tells whether a byte is a decimal digit.
+bool is_digit(int byte)
+{
+    return byte >= '0' && byte <= '9';
+}
+
 // Skips white space on standard input and returns the byte after it, or EOF at the end.
 int skip_space()
 {
@@ -71,12 +77,6 @@ int skip_space()
         byte = next_byte();
     }
     return byte;
-}
-
-// Tells whether a byte is a decimal digit.
-bool is_digit(int byte)
-{
-    return byte >= '0' && byte <= '9';
 }
 
 // Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a
@@ -225,7 +225,8 @@ private:
             } else {
                 not_integer = true;
             }
-            // Past what the message quotes, nothing more can redeem a bad token.
+            // Once the quote is full and the token is known to be bad, reading on could not
+            // make it valid: the rest is left unread, and the reason is the one found so far.
             if (cut && (not_integer || magnitude > limit)) {
                 break;
             }
