@@ -66,7 +66,8 @@ else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
 fi
 
-# On failure the report shows the input, then a unified diff of each stream that differs.
+# A case fails when its report is not empty. The report shows the input first, then a
+# unified diff of each stream that differs, then the exit status.
 report_input() {
     if [ -n "${Q4_STDIN:-}" ]; then
         printf 'input: %s\n' "$Q4_STDIN"; return
@@ -77,10 +78,9 @@ report_input() {
     [ "$size" -le 1000 ] || printf '... (the first 1000 bytes)\n'
 }
 compare() {
-    cmp -s "$2" "$3" && return 0
+    cmp -s "$2" "$3" && return
     printf '%s differs:\n' "$1"
     diff -u --label expected --label actual "$2" "$3"
-    return 1
 }
 {
     compare "standard output" "$dir/expected.out" "$dir/actual.out"
