@@ -2,25 +2,58 @@
 # Runs Q4 on one input and checks its whole transcript: standard output, standard error
 # and exit status, each exactly. Cases are one line each in CMakeLists.txt beside this file.
 #
-#   check.sh Q4 INPUT union BUILT SORTED     the run succeeds; BUILT and SORTED are the
-#                                            values the two listings hold, in order
-#   check.sh Q4 INPUT fails PROMPTS MESSAGE  the run prints its first PROMPTS prompts,
-#                                            then "Q4: MESSAGE" on standard error, exit 1
-#   check.sh Q4 INPUT waits PROMPTS          with its input held open, the run prints its
-#                                            first PROMPTS prompts and waits for more
+#   check.sh [OPTION]... Q4 INPUT union BUILT SORTED
+#       the run succeeds; BUILT and SORTED are the values the two listings hold, in order
+#   check.sh [OPTION]... Q4 INPUT fails PROMPTS MESSAGE [LISTING]...
+#       the run prints its first PROMPTS prompts and a listing of each LISTING's values,
+#       then "Q4: MESSAGE" on standard error, and exits 1
+#   check.sh [OPTION]... Q4 INPUT waits PROMPTS
+#       with its input held open, the run prints its first PROMPTS prompts and waits
 #
 # INPUT goes through printf %b. Standard output reaches the check through a pipe, as when
-# another program reads the transcript. In the environment:
-#   Q4_STDIN, Q4_STDOUT    replace the input file and the captured output
-#   Q4_HOLD_INPUT          keeps the input open after its last byte, as a terminal does
-#   Q4_NONBLOCKING_INPUT   gives the input on a non-blocking pipe held open, so that a read
-#                          past its last byte fails ("Resource temporarily unavailable")
-#   Q4_ZEROS=N             puts N '0' bytes before INPUT, a token longer than any buffer
-#   Q4_MEMORY_CAP=KB       runs Q4 with its address space capped at KB kilobytes
+# another program reads the transcript, unless an option says otherwise. Options:
+#   --stdin=FILE           FILE is the input; INPUT must be empty
+#   --zeros=N              N '0' bytes come before INPUT: a token longer than any buffer
+#   --hold                 the input stays open after its last byte, as at a terminal
+#   --nonblocking          the input is a non-blocking pipe held open, so that a read past
+#                          its last byte fails ("Resource temporarily unavailable")
+#   --stdout=FILE          standard output goes to FILE and is not captured
+#   --memory-cap=KB        Q4's address space is capped at KB kilobytes
+#   --sanitized            Q4 is built with the sanitizers: a memory cap cannot apply, and
+#                          a case that asks for one is skipped (exit status 77)
 set -u
-q4=$1 input=$2 kind=$3
-dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
+usage_error() { printf 'check.sh: %s\n' "$1" >&2; exit 2; }
 
+declare -A option=()
+while [[ ${1:-} == --* ]]; do
+    name=${1%%=*}
+    case $name in
+    --stdin | --zeros | --stdout | --memory-cap)
+        [[ $1 == *=?* ]] || usage_error "option '$name' needs a value: $name=..." ;;
+    --hold | --nonblocking | --sanitized)
+        [[ $1 != *=* ]] || usage_error "option '$name' takes no value" ;;
+    *) usage_error "unknown option '$1'" ;;
+    esac
+    option[$name]=${1#"$name"}; option[$name]=${option[$name]#=}
+    shift
+done
+q4=$1 input=$2 kind=$3
+# At most one of each group: where the input comes from, where the output goes.
+conflicts() {
+    local given=() name
+    for name; do [[ -v option[$name] ]] && given+=("$name"); done
+    [ ${#given[@]} -le 1 ] || usage_error "options ${given[*]} cannot be used together"
+}
+[ "$kind" != waits ] || option[--hold]=
+conflicts --stdin --hold --nonblocking
+conflicts --stdin --zeros
+[[ ! -v option[--stdin] || -z $input ]] || usage_error "option --stdin takes the place of INPUT, which must be empty"
+if [[ -v option[--memory-cap] && -v option[--sanitized] ]]; then
+    echo "skipped: the sanitizers' shadow memory needs more address space than any cap allows"
+    exit 77
+fi
+
+dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
 prompts=("Enter values for first array:" "Enter values for second array:")
 first_prompts() { for ((i = 0; i < $1; i++)); do printf '%s\n' "${prompts[i]}"; done; }
 listing() {
@@ -35,32 +68,38 @@ case $kind in
 union)
     { first_prompts 2; listing "$4"; listing "$5"; } > "$dir/expected.out"; expected_status=0 ;;
 fails)
-    first_prompts "$4" > "$dir/expected.out"
+    { first_prompts "$4"; for values in "${@:6}"; do listing "$values"; done; } > "$dir/expected.out"
     printf 'Q4: %s\n' "$5" > "$dir/expected.err"; expected_status=1 ;;
 waits)
     # A run still waiting is ended by timeout, which then exits 124.
-    first_prompts "$4" > "$dir/expected.out"; expected_status=124 limit=2 Q4_HOLD_INPUT=1 ;;
+    first_prompts "$4" > "$dir/expected.out"; expected_status=124 limit=2 ;;
+*) usage_error "unknown kind '$kind'" ;;
 esac
 
-{ head -c "${Q4_ZEROS:-0}" /dev/zero | tr '\0' 0; printf '%b' "$input"; } > "$dir/input"
-if [ -n "${Q4_HOLD_INPUT:-}" ]; then
+{ head -c "${option[--zeros]:-0}" /dev/zero | tr '\0' 0; printf '%b' "$input"; } > "$dir/input"
+if [[ -v option[--hold] ]]; then
     exec 3< <(cat "$dir/input"; exec sleep 60 2> /dev/null)
-    trap 'kill $! 2> /dev/null; rm -rf "$dir"' EXIT
-elif [ -n "${Q4_NONBLOCKING_INPUT:-}" ]; then
+    holder=$!
+    trap 'kill "$holder" 2> /dev/null; rm -rf "$dir"' EXIT
+elif [[ -v option[--nonblocking] ]]; then
     # Opened for both reading and writing, the pipe never reports its end; the whole input
     # is in it before Q4 starts, so the failing read comes exactly after the last byte.
     mkfifo "$dir/pipe" && exec 3<> "$dir/pipe" && cat "$dir/input" >&3
     dd iflag=nonblock count=0 status=none <&3
 else
-    exec 3< "${Q4_STDIN:-$dir/input}"
+    exec 3< "${option[--stdin]:-$dir/input}"
 fi
 
+# The command that runs Q4, in the limits that the options ask for.
+command=(timeout "$limit")
+command+=("$q4")
 run() (
-    [ -z "${Q4_MEMORY_CAP:-}" ] || ulimit -v "$Q4_MEMORY_CAP"
-    exec timeout "$limit" "$q4" <&3 2> "$dir/actual.err"
+    [[ ! -v option[--memory-cap] ]] || ulimit -v "${option[--memory-cap]}"
+    exec "${command[@]}" <&3 2> "$dir/actual.err"
 )
-if [ -n "${Q4_STDOUT:-}" ]; then
-    run > "$Q4_STDOUT"; status=$?
+
+if [[ -v option[--stdout] ]]; then
+    run > "${option[--stdout]}"; status=$?
     : > "$dir/actual.out"
 else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
@@ -69,8 +108,8 @@ fi
 # A case fails when its report is not empty. The report shows the input first, then a
 # unified diff of each stream that differs, then the exit status.
 report_input() {
-    if [ -n "${Q4_STDIN:-}" ]; then
-        printf 'input: %s\n' "$Q4_STDIN"; return
+    if [[ -v option[--stdin] ]]; then
+        printf 'input: %s\n' "${option[--stdin]}"; return
     fi
     local size; size=$(wc -c < "$dir/input")
     printf 'input (%s bytes; cat -A shows control bytes, and $ at each line end):\n' "$size"
@@ -85,8 +124,8 @@ compare() {
 {
     compare "standard output" "$dir/expected.out" "$dir/actual.out"
     compare "standard error" "$dir/expected.err" "$dir/actual.err"
-    if [ "$status" -ne "$expected_status" ]; then
-        if [ "$status" -eq 124 ]; then
+    if [ "$status" != "$expected_status" ]; then
+        if [ "$status" = 124 ]; then
             printf 'timed out after %s s (expected exit status %s)\n' "$limit" "$expected_status"
         else
             printf 'exit status: expected %s, actual %s\n' "$expected_status" "$status"
