@@ -18,6 +18,8 @@
 #   --nonblocking          the input is a non-blocking pipe held open, so that a read past
 #                          its last byte fails ("Resource temporarily unavailable")
 #   --stdout=FILE          standard output goes to FILE and is not captured
+#   --file-size-cap=BYTES  standard output is a file that cannot grow past BYTES, with
+#                          SIGXFSZ ignored, so that a write past it fails ("File too large")
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --sanitized            Q4 is built with the sanitizers: a memory cap cannot apply, and
 #                          a case that asks for one is skipped (exit status 77)
@@ -28,7 +30,7 @@ declare -A option=()
 while [[ ${1:-} == --* ]]; do
     name=${1%%=*}
     case $name in
-    --stdin | --zeros | --stdout | --memory-cap)
+    --stdin | --zeros | --stdout | --file-size-cap | --memory-cap)
         [[ $1 == *=?* ]] || usage_error "option '$name' needs a value: $name=..." ;;
     --hold | --nonblocking | --sanitized)
         [[ $1 != *=* ]] || usage_error "option '$name' takes no value" ;;
@@ -47,6 +49,7 @@ conflicts() {
 [ "$kind" != waits ] || option[--hold]=
 conflicts --stdin --hold --nonblocking
 conflicts --stdin --zeros
+conflicts --stdout --file-size-cap
 [[ ! -v option[--stdin] || -z $input ]] || usage_error "option --stdin takes the place of INPUT, which must be empty"
 if [[ -v option[--memory-cap] && -v option[--sanitized] ]]; then
     echo "skipped: the sanitizers' shadow memory needs more address space than any cap allows"
@@ -89,8 +92,12 @@ else
     exec 3< "${option[--stdin]:-$dir/input}"
 fi
 
-# The command that runs Q4, in the limits that the options ask for.
+# The command that runs Q4, in the limits and under the faults that the options ask for.
 command=(timeout "$limit")
+if [[ -v option[--file-size-cap] ]]; then
+    command+=(prlimit --fsize="${option[--file-size-cap]}")
+    trap '' XFSZ
+fi
 command+=("$q4")
 run() (
     [[ ! -v option[--memory-cap] ]] || ulimit -v "${option[--memory-cap]}"
@@ -114,6 +121,8 @@ if [ "$kind" = waits ]; then
 elif [[ -v option[--stdout] ]]; then
     run > "${option[--stdout]}"; status=$?
     : > "$dir/actual.out"
+elif [[ -v option[--file-size-cap] ]]; then
+    run > "$dir/actual.out"; status=$?
 else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
 fi
