@@ -80,8 +80,9 @@ int skip_space()
 }
 
 // Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a
-// backslash as \\ and every other byte as \xHH, so that nothing from the input can act on
-// a terminal; "..." after the closing quote says that the token went on.
+// backslash and the quote mark after a backslash, and every other byte as \xHH, so that
+// nothing from the input can act on a terminal or pass for the end of the quote; "..."
+// after the closing quote says that the token went on.
 std::string quote(std::string_view shown, bool cut)
 {
     constexpr std::string_view hex_digits = "0123456789abcdef";
@@ -89,8 +90,9 @@ std::string quote(std::string_view shown, bool cut)
     std::string quoted = "'";
     for (const char c : shown) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte == '\\') {
-            quoted += "\\\\";
+        if (byte == '\\' || byte == '\'') {
+            quoted += '\\';
+            quoted += c;
         } else if (byte >= ' ' && byte <= '~') {
             quoted += c;
         } else {
