@@ -79,16 +79,70 @@ int skip_space()
     return byte;
 }
 
+// What the reader learns of one white-space-separated token as it streams by. A token
+// with no bytes at all means that the input ended before it.
+struct token {
+    std::array<char, quote_limit> shown{}; // its first bytes, for a message
+    std::size_t shown_size = 0;
+    bool cut = false;           // whether it goes on past the bytes shown
+    bool negative = false;      // whether it starts with a minus sign
+    std::int64_t limit = 0;     // the largest magnitude its sign allows
+    std::int64_t magnitude = 0; // stops growing just past limit, all a range check needs
+    bool has_digits = false;
+    bool not_integer = false; // whether it holds a byte that no integer can
+};
+
+// Reads the next token from standard input in constant memory, however long it is: an
+// optional sign, then digits, with any number of leading zeros. Once the quote is full and
+// the token is known to be bad, reading on could not make it valid, so the rest is left
+// unread: an endless token fails at once.
+token read_token()
+{
+    token word;
+    const auto keep = [&word](int byte) {
+        if (word.shown_size < word.shown.size()) {
+            word.shown[word.shown_size++] = static_cast<char>(byte);
+        } else {
+            word.cut = true;
+        }
+    };
+
+    int byte = skip_space();
+    if (byte == '+' || byte == '-') {
+        word.negative = byte == '-';
+        keep(byte);
+        byte = next_byte();
+    }
+    word.limit = word.negative ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
+                               : std::int64_t{std::numeric_limits<std::int32_t>::max()};
+    constexpr std::int64_t base = 10;
+    while (byte != EOF && !is_space(byte)) {
+        keep(byte);
+        if (is_digit(byte)) {
+            word.has_digits = true;
+            word.magnitude = std::min(word.magnitude * base + (byte - '0'), word.limit + 1);
+        } else {
+            word.not_integer = true;
+        }
+        if (word.cut && (word.not_integer || word.magnitude > word.limit)) {
+            break;
+        }
+        byte = next_byte();
+    }
+    return word;
+}
+
 // Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a
 // backslash and the quote mark after a backslash, and every other byte as \xHH, so that
 // nothing from the input can act on a terminal or pass for the end of the quote; "..."
 // after the closing quote says that the token went on.
-std::string quote(std::string_view shown, bool cut)
+std::string quote(const token& word)
 {
     constexpr std::string_view hex_digits = "0123456789abcdef";
     constexpr std::size_t base = hex_digits.size();
     std::string quoted = "'";
-    for (const char c : shown) {
+    for (std::size_t i = 0; i < word.shown_size; ++i) {
+        const char c = word.shown[i];
         const auto byte = static_cast<unsigned char>(c);
         if (byte == '\\' || byte == '\'') {
             quoted += '\\';
@@ -102,7 +156,7 @@ std::string quote(std::string_view shown, bool cut)
         }
     }
     quoted += '\'';
-    if (cut) {
+    if (word.cut) {
         quoted += "...";
     }
     return quoted;
@@ -130,12 +184,12 @@ public:
         std::cout << "Enter values for first array:\n";
         flush_output();
         for (std::size_t p = 0; p < first_size; ++p) {
-            first[p] = read_value("first", p + 1, p);
+            first[p] = read_value(p);
         }
         std::cout << "Enter values for second array:\n";
         flush_output();
         for (std::size_t q = 0; q < second_size; ++q) {
-            second[q] = read_value("second", q + 1, first_size + q);
+            second[q] = read_value(first_size + q);
         }
     }
 
@@ -181,71 +235,30 @@ public:
     }
 
 private:
-    // Reads the next white-space-separated token as a signed 32-bit value: an optional
-    // sign, then decimal digits, any number of them leading zeros. Anything else, or the
-    // end of input, ends the run with a message naming the value by its list and its
-    // 1-based ordinal there; read_so_far counts the values already read. The token streams
-    // by in constant memory, and one known to be bad is read only as far as its quote goes.
-    static std::int32_t read_value(const char* list, std::size_t ordinal, std::size_t read_so_far)
+    // Reads the value at a position of the two lists (0 to 14) and returns it. The end of
+    // input, or a token that is not an integer within the signed 32-bit range, ends the run
+    // with a message that names the value by its list and its 1-based place there.
+    static std::int32_t read_value(std::size_t position)
     {
-        int byte = skip_space();
-        if (byte == EOF) {
-            fail("input ended after " + std::to_string(read_so_far) + " of " +
+        const token word = read_token();
+        if (word.shown_size == 0) {
+            fail("input ended after " + std::to_string(position) + " of " +
                  std::to_string(total_size) + " values");
         }
 
-        std::string shown; // the token's first quote_limit bytes, for a message
-        bool cut = false;  // whether the token is longer than shown
-        const auto keep = [&](int kept) {
-            if (shown.size() < quote_limit) {
-                shown += static_cast<char>(kept);
-            } else {
-                cut = true;
-            }
-        };
-
-        bool negative = false;
-        if (byte == '+' || byte == '-') {
-            negative = byte == '-';
-            keep(byte);
-            byte = next_byte();
+        const char* reason = nullptr;
+        if (word.not_integer || !word.has_digits) {
+            reason = "is not an integer";
+        } else if (word.magnitude > word.limit) {
+            reason = "is out of range";
         }
-        // The largest magnitude the sign allows; the magnitude read stops growing just past
-        // it, which is all the range check needs.
-        const std::int64_t limit = negative
-                                       ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
-                                       : std::int64_t{std::numeric_limits<std::int32_t>::max()};
-        constexpr std::int64_t base = 10;
-        std::int64_t magnitude = 0;
-        bool has_digits = false;
-        bool not_integer = false;
-        while (byte != EOF && !is_space(byte)) {
-            keep(byte);
-            if (is_digit(byte)) {
-                has_digits = true;
-                magnitude = std::min(magnitude * base + (byte - '0'), limit + 1);
-            } else {
-                not_integer = true;
-            }
-            // Once the quote is full and the token is known to be bad, reading on could not
-            // make it valid: the rest is left unread, and the reason is the one found so far.
-            if (cut && (not_integer || magnitude > limit)) {
-                break;
-            }
-            byte = next_byte();
+        if (reason != nullptr) {
+            const bool in_first = position < first_size;
+            fail("value " + std::to_string(in_first ? position + 1 : position - first_size + 1) +
+                 " of the " + (in_first ? "first" : "second") + " array: " + quote(word) + " " +
+                 reason);
         }
-
-        const auto reject = [&](const char* reason) {
-            fail("value " + std::to_string(ordinal) + " of the " + list +
-                 " array: " + quote(shown, cut) + " " + reason);
-        };
-        if (not_integer || !has_digits) {
-            reject("is not an integer");
-        }
-        if (magnitude > limit) {
-            reject("is out of range");
-        }
-        return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+        return static_cast<std::int32_t>(word.negative ? -word.magnitude : word.magnitude);
     }
 
     // One array, so that the union can grow from the first list into the second list's
