@@ -4,15 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <limits>
-#include <string>
-#include <string_view>
 #include <utility>
 
 namespace {
@@ -20,28 +18,57 @@ namespace {
 // A message quotes at most this many bytes of an offending token.
 constexpr std::size_t quote_limit = 32;
 
-// Writes "Q4: message" to standard error, after everything already printed, and ends the run.
-[[noreturn]] void fail(const std::string& message)
+// Room for a quote: its two quote marks, every byte escaped as \xHH, "..." and a null.
+constexpr std::size_t quote_capacity = 2 + 4 * quote_limit + 3 + 1;
+
+// Room for one message line: the longest, naming a value and quoting it, takes under 200
+// bytes; a system's reason past what is left would be cut, the line end kept.
+constexpr std::size_t line_capacity = 256;
+
+// Writes "Q4: message" to standard error as one line in a single write, so that runs
+// sharing standard error cannot mix their lines, and ends the run with status 1. Standard
+// output is flushed at every line, so what was printed is out already.
+[[noreturn]] void fail(const char* message)
 {
-    std::cout.flush();
-    std::cerr << "Q4: " << message << '\n';
+    std::array<char, line_capacity> line{};
+    // One byte is held back for the line end.
+    std::snprintf(line.data(), line.size() - 1, "Q4: %s", message);
+    const std::size_t size = std::strlen(line.data());
+    line[size] = '\n';
+    std::fwrite(line.data(), 1, size + 1, stderr);
     std::exit(EXIT_FAILURE);
 }
 
 // Ends the run with "Q4: what: reason", where reason is the system's text for the error
 // number; a zero error number, which names no reason, leaves the reason out.
-[[noreturn]] void fail_system(const std::string& what, int error)
+[[noreturn]] void fail_system(const char* what, int error)
 {
-    fail(error == 0 ? what : what + ": " + std::strerror(error));
+    if (error == 0) {
+        fail(what);
+    }
+    std::array<char, line_capacity> message{};
+    std::snprintf(message.data(), message.size(), "%s: %s", what, std::strerror(error));
+    fail(message.data());
 }
 
-// Flushes standard output; a write that fails ends the run, with the system's reason.
+// Flushes standard output, so that what was written shows at once. A write that failed,
+// now or earlier, ends the run with the system's reason.
 void flush_output()
 {
-    if (!std::cout.flush()) {
-        const int error = errno;
-        fail_system("error writing standard output", error);
+    if (std::fflush(stdout) == EOF || std::ferror(stdout) != 0) {
+        fail_system("error writing standard output", errno);
     }
+}
+
+// Writes a value in plain decimal on a line of its own. to_chars does the work of printf's
+// "%d" in a small part of its instructions, which counts over thirty lines a run.
+void write_value_line(std::int32_t value)
+{
+    // A sign, one digit more than digits10 promises, and the line end.
+    std::array<char, std::numeric_limits<std::int32_t>::digits10 + 3> line{};
+    char* const end = std::to_chars(line.data(), line.data() + line.size() - 1, value).ptr;
+    *end = '\n';
+    std::fwrite(line.data(), 1, static_cast<std::size_t>(end - line.data()) + 1, stdout);
 }
 
 // Returns the next byte of standard input, or EOF at its end. A read error ends the run
@@ -50,8 +77,7 @@ int next_byte()
 {
     const int byte = std::getc(stdin);
     if (byte == EOF && std::ferror(stdin) != 0) {
-        const int error = errno;
-        fail_system("error reading standard input", error);
+        fail_system("error reading standard input", errno);
     }
     return byte;
 }
@@ -136,28 +162,34 @@ token read_token()
 // backslash and the quote mark after a backslash, and every other byte as \xHH, so that
 // nothing from the input can act on a terminal or pass for the end of the quote; "..."
 // after the closing quote says that the token went on.
-std::string quote(const token& word)
+std::array<char, quote_capacity> quote(const token& word)
 {
-    constexpr std::string_view hex_digits = "0123456789abcdef";
-    constexpr std::size_t base = hex_digits.size();
-    std::string quoted = "'";
+    constexpr std::array<char, 16> hex_digits = {'0', '1', '2', '3', '4', '5', '6', '7',
+                                                 '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
+    std::array<char, quote_capacity> quoted{}; // the bytes left over end the text
+    std::size_t size = 0;
+    const auto put = [&quoted, &size](char c) { quoted[size++] = c; };
+
+    put('\'');
     for (std::size_t i = 0; i < word.shown_size; ++i) {
-        const char c = word.shown[i];
-        const auto byte = static_cast<unsigned char>(c);
+        const auto byte = static_cast<unsigned char>(word.shown[i]);
         if (byte == '\\' || byte == '\'') {
-            quoted += '\\';
-            quoted += c;
+            put('\\');
+            put(static_cast<char>(byte));
         } else if (byte >= ' ' && byte <= '~') {
-            quoted += c;
+            put(static_cast<char>(byte));
         } else {
-            quoted += "\\x";
-            quoted += hex_digits[byte / base];
-            quoted += hex_digits[byte % base];
+            put('\\');
+            put('x');
+            put(hex_digits[byte / hex_digits.size()]);
+            put(hex_digits[byte % hex_digits.size()]);
         }
     }
-    quoted += '\'';
+    put('\'');
     if (word.cut) {
-        quoted += "...";
+        put('.');
+        put('.');
+        put('.');
     }
     return quoted;
 }
@@ -181,12 +213,12 @@ public:
     // Each prompt is flushed, so that it shows before the program waits for input.
     void input()
     {
-        std::cout << "Enter values for first array:\n";
+        std::fputs("Enter values for first array:\n", stdout);
         flush_output();
         for (std::size_t p = 0; p < first_size; ++p) {
             first[p] = read_value(p);
         }
-        std::cout << "Enter values for second array:\n";
+        std::fputs("Enter values for second array:\n", stdout);
         flush_output();
         for (std::size_t q = 0; q < second_size; ++q) {
             second[q] = read_value(first_size + q);
@@ -227,9 +259,9 @@ public:
     // not printed.
     void printresult() const
     {
-        std::cout << "\nThe union of the two arrays is:\n";
+        std::fputs("\nThe union of the two arrays is:\n", stdout);
         for (std::size_t p = 0; p < result_size; ++p) {
-            std::cout << result[p] << '\n';
+            write_value_line(result[p]);
             flush_output();
         }
     }
@@ -241,9 +273,11 @@ private:
     static std::int32_t read_value(std::size_t position)
     {
         const token word = read_token();
+        std::array<char, line_capacity> message{};
         if (word.shown_size == 0) {
-            fail("input ended after " + std::to_string(position) + " of " +
-                 std::to_string(total_size) + " values");
+            std::snprintf(message.data(), message.size(), "input ended after %zu of %zu values",
+                          position, total_size);
+            fail(message.data());
         }
 
         const char* reason = nullptr;
@@ -254,9 +288,10 @@ private:
         }
         if (reason != nullptr) {
             const bool in_first = position < first_size;
-            fail("value " + std::to_string(in_first ? position + 1 : position - first_size + 1) +
-                 " of the " + (in_first ? "first" : "second") + " array: " + quote(word) + " " +
-                 reason);
+            std::snprintf(message.data(), message.size(), "value %zu of the %s array: %s %s",
+                          in_first ? position + 1 : position - first_size + 1,
+                          in_first ? "first" : "second", quote(word).data(), reason);
+            fail(message.data());
         }
         return static_cast<std::int32_t>(word.negative ? -word.magnitude : word.magnitude);
     }

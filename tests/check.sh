@@ -21,6 +21,7 @@
 #   --file-size-cap=BYTES  standard output is a file that cannot grow past BYTES, with
 #                          SIGXFSZ ignored, so that a write past it fails ("File too large")
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
+#   --one-error-write      the error line must reach standard error in one write (strace)
 #   --sanitized            Q4 is built with the sanitizers: a memory cap cannot apply, and
 #                          a case that asks for one is skipped (exit status 77)
 set -u
@@ -32,7 +33,7 @@ while [[ ${1:-} == --* ]]; do
     case $name in
     --stdin | --zeros | --stdout | --file-size-cap | --memory-cap)
         [[ $1 == *=?* ]] || usage_error "option '$name' needs a value: $name=..." ;;
-    --hold | --nonblocking | --sanitized)
+    --hold | --nonblocking | --one-error-write | --sanitized)
         [[ $1 != *=* ]] || usage_error "option '$name' takes no value" ;;
     *) usage_error "unknown option '$1'" ;;
     esac
@@ -97,7 +98,11 @@ command=(timeout "$limit")
 if [[ -v option[--file-size-cap] ]]; then
     command+=(prlimit --fsize="${option[--file-size-cap]}")
     trap '' XFSZ
+elif [[ -v option[--one-error-write] ]]; then
+    command+=(strace -o "$dir/trace" -e trace=write)
 fi
+# A sanitized build's leak check cannot work under strace; Q4 allocates nothing for it to find.
+[[ ${command[*]} != *strace* ]] || command=(env ASAN_OPTIONS=detect_leaks=0 "${command[@]}")
 command+=("$q4")
 run() (
     [[ ! -v option[--memory-cap] ]] || ulimit -v "${option[--memory-cap]}"
@@ -146,6 +151,10 @@ compare() {
 {
     compare "standard output" "$dir/expected.out" "$dir/actual.out"
     compare "standard error" "$dir/expected.err" "$dir/actual.err"
+    if [[ -v option[--one-error-write] ]]; then
+        writes=$(grep -c '^write(2,' "$dir/trace")
+        [ "$writes" = 1 ] || printf 'standard error: %s writes, expected 1\n' "$writes"
+    fi
     if [ "$status" != "$expected_status" ]; then
         if [ "$status" = 124 ]; then
             printf 'timed out after %s s (expected exit status %s)\n' "$limit" "$expected_status"
