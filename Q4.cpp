@@ -27,7 +27,8 @@ constexpr std::size_t line_capacity = 256;
 
 // Writes "Q4: message" to standard error as one line in a single write, so that runs
 // sharing standard error cannot mix their lines, and ends the run with status 1. Standard
-// output is flushed at every line, so what was printed is out already.
+// output is flushed at every line, so what was printed is out already; it is left alone
+// here, as it may be closed.
 [[noreturn]] void fail(const char* message)
 {
     std::array<char, line_capacity> line{};
@@ -69,6 +70,15 @@ void write_value_line(std::int32_t value)
     char* const end = std::to_chars(line.data(), line.data() + line.size() - 1, value).ptr;
     *end = '\n';
     std::fwrite(line.data(), 1, static_cast<std::size_t>(end - line.data()) + 1, stdout);
+}
+
+// Closes standard output and checks the close as well: some file systems, NFS among them,
+// report a failed write only then, and callers such as make trust the exit status.
+void close_output()
+{
+    if (std::fclose(stdout) != 0) {
+        fail_system("error writing standard output", errno);
+    }
 }
 
 // Returns the next byte of standard input, or EOF at its end. A read error ends the run
@@ -311,5 +321,6 @@ int main()
     lists.input();
     lists.find_union();
     lists.printresult();
+    close_output();
     return EXIT_SUCCESS;
 }

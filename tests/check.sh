@@ -20,6 +20,7 @@
 #   --stdout=FILE          standard output goes to FILE and is not captured
 #   --file-size-cap=BYTES  standard output is a file that cannot grow past BYTES, with
 #                          SIGXFSZ ignored, so that a write past it fails ("File too large")
+#   --close-error=ERRNO    standard output is a file whose close fails with ERRNO (strace)
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --one-error-write      the error line must reach standard error in one write (strace)
 #   --sanitized            Q4 is built with the sanitizers: a memory cap cannot apply, and
@@ -31,7 +32,7 @@ declare -A option=()
 while [[ ${1:-} == --* ]]; do
     name=${1%%=*}
     case $name in
-    --stdin | --zeros | --stdout | --file-size-cap | --memory-cap)
+    --stdin | --zeros | --stdout | --file-size-cap | --close-error | --memory-cap)
         [[ $1 == *=?* ]] || usage_error "option '$name' needs a value: $name=..." ;;
     --hold | --nonblocking | --one-error-write | --sanitized)
         [[ $1 != *=* ]] || usage_error "option '$name' takes no value" ;;
@@ -50,7 +51,8 @@ conflicts() {
 [ "$kind" != waits ] || option[--hold]=
 conflicts --stdin --hold --nonblocking
 conflicts --stdin --zeros
-conflicts --stdout --file-size-cap
+conflicts --stdout --file-size-cap --close-error
+conflicts --file-size-cap --close-error --one-error-write
 [[ ! -v option[--stdin] || -z $input ]] || usage_error "option --stdin takes the place of INPUT, which must be empty"
 if [[ -v option[--memory-cap] && -v option[--sanitized] ]]; then
     echo "skipped: the sanitizers' shadow memory needs more address space than any cap allows"
@@ -98,6 +100,8 @@ command=(timeout "$limit")
 if [[ -v option[--file-size-cap] ]]; then
     command+=(prlimit --fsize="${option[--file-size-cap]}")
     trap '' XFSZ
+elif [[ -v option[--close-error] ]]; then
+    command+=(strace -o /dev/null -P "$dir/actual.out" -e trace=close -e inject=close:error="${option[--close-error]}")
 elif [[ -v option[--one-error-write] ]]; then
     command+=(strace -o "$dir/trace" -e trace=write)
 fi
@@ -126,7 +130,7 @@ if [ "$kind" = waits ]; then
 elif [[ -v option[--stdout] ]]; then
     run > "${option[--stdout]}"; status=$?
     : > "$dir/actual.out"
-elif [[ -v option[--file-size-cap] ]]; then
+elif [[ -v option[--file-size-cap] || -v option[--close-error] ]]; then
     run > "$dir/actual.out"; status=$?
 else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
