@@ -22,7 +22,8 @@
 #                          SIGXFSZ ignored, so that a write past it fails ("File too large")
 #   --close-error=ERRNO    standard output is a file whose close fails with ERRNO (strace)
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
-#   --one-error-write      the error line must reach standard error in one write (strace)
+#   --line-writes          each prompt, value line and error line must go out in a write
+#                          of its own, as it is ready (strace)
 #   --sanitized            Q4 is built with the sanitizers: a memory cap cannot apply, and
 #                          a case that asks for one is skipped (exit status 77)
 set -u
@@ -34,7 +35,7 @@ while [[ ${1:-} == --* ]]; do
     case $name in
     --stdin | --zeros | --stdout | --file-size-cap | --close-error | --memory-cap)
         [[ $1 == *=?* ]] || usage_error "option '$name' needs a value: $name=..." ;;
-    --hold | --nonblocking | --one-error-write | --sanitized)
+    --hold | --nonblocking | --line-writes | --sanitized)
         [[ $1 != *=* ]] || usage_error "option '$name' takes no value" ;;
     *) usage_error "unknown option '$1'" ;;
     esac
@@ -52,7 +53,7 @@ conflicts() {
 conflicts --stdin --hold --nonblocking
 conflicts --stdin --zeros
 conflicts --stdout --file-size-cap --close-error
-conflicts --file-size-cap --close-error --one-error-write
+conflicts --file-size-cap --close-error --line-writes
 [[ ! -v option[--stdin] || -z $input ]] || usage_error "option --stdin takes the place of INPUT, which must be empty"
 if [[ -v option[--memory-cap] && -v option[--sanitized] ]]; then
     echo "skipped: the sanitizers' shadow memory needs more address space than any cap allows"
@@ -102,7 +103,7 @@ if [[ -v option[--file-size-cap] ]]; then
     trap '' XFSZ
 elif [[ -v option[--close-error] ]]; then
     command+=(strace -o /dev/null -P "$dir/actual.out" -e trace=close -e inject=close:error="${option[--close-error]}")
-elif [[ -v option[--one-error-write] ]]; then
+elif [[ -v option[--line-writes] ]]; then
     command+=(strace -o "$dir/trace" -e trace=write)
 fi
 # A sanitized build's leak check cannot work under strace; Q4 allocates nothing for it to find.
@@ -155,9 +156,14 @@ compare() {
 {
     compare "standard output" "$dir/expected.out" "$dir/actual.out"
     compare "standard error" "$dir/expected.err" "$dir/actual.err"
-    if [[ -v option[--one-error-write] ]]; then
+    if [[ -v option[--line-writes] ]]; then
+        # A listing's empty line and header go out with its first value.
+        lines=$(grep -cv -e '^$' -e '^The union of the two arrays is:$' "$dir/expected.out")
+        writes=$(grep -c '^write(1,' "$dir/trace")
+        [ "$writes" = "$lines" ] || printf 'standard output: %s writes, expected %s\n' "$writes" "$lines"
+        lines=$(wc -l < "$dir/expected.err")
         writes=$(grep -c '^write(2,' "$dir/trace")
-        [ "$writes" = 1 ] || printf 'standard error: %s writes, expected 1\n' "$writes"
+        [ "$writes" = "$lines" ] || printf 'standard error: %s writes, expected %s\n' "$writes" "$lines"
     fi
     if [ "$status" != "$expected_status" ]; then
         if [ "$status" = 124 ]; then
