@@ -14,9 +14,10 @@
 # another program reads the transcript, unless an option says otherwise. Options:
 #   --stdin=FILE           FILE is the input; INPUT must be empty
 #   --zeros=N              N '0' bytes come before INPUT: a token longer than any buffer
-#   --hold                 the input stays open after its last byte, as at a terminal
-#   --nonblocking          the input is a non-blocking pipe held open, so that a read past
-#                          its last byte fails ("Resource temporarily unavailable")
+#   --hold                 the input is a pipe held open after its last byte, as a terminal
+#                          is; the input must fit in the pipe
+#   --nonblocking          as --hold, but the pipe does not block, so that a read past its
+#                          last byte fails ("Resource temporarily unavailable")
 #   --stdout=FILE          standard output goes to FILE and is not captured
 #   --file-size-cap=BYTES  standard output is a file that cannot grow past BYTES, with
 #                          SIGXFSZ ignored, so that a write past it fails ("File too large")
@@ -83,15 +84,12 @@ waits)
 esac
 
 { head -c "${option[--zeros]:-0}" /dev/zero | tr '\0' 0; printf '%b' "$input"; } > "$dir/input"
-if [[ -v option[--hold] ]]; then
-    exec 3< <(cat "$dir/input"; exec sleep 60 2> /dev/null)
-    holder=$!
-    trap 'kill "$holder" 2> /dev/null; rm -rf "$dir"' EXIT
-elif [[ -v option[--nonblocking] ]]; then
-    # Opened for both reading and writing, the pipe never reports its end; the whole input
-    # is in it before Q4 starts, so the failing read comes exactly after the last byte.
+if [[ -v option[--hold] || -v option[--nonblocking] ]]; then
+    # Opened for both reading and writing, the pipe never reports its end. The whole input
+    # is in it before Q4 starts, so Q4 waits, or its read fails, exactly after the last byte.
+    [ "$(wc -c < "$dir/input")" -le 65536 ] || usage_error "a held input must fit in a pipe, 64 KiB"
     mkfifo "$dir/pipe" && exec 3<> "$dir/pipe" && cat "$dir/input" >&3
-    dd iflag=nonblock count=0 status=none <&3
+    [[ ! -v option[--nonblocking] ]] || dd iflag=nonblock count=0 status=none <&3
 else
     exec 3< "${option[--stdin]:-$dir/input}"
 fi
