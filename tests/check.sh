@@ -50,7 +50,13 @@ conflicts() {
     for name; do [[ -v option[$name] ]] && given+=("$name"); done
     [ ${#given[@]} -le 1 ] || usage_error "options ${given[*]} cannot be used together"
 }
-[ "$kind" != waits ] || option[--hold]=
+if [ "$kind" = waits ]; then
+    # The poll watches Q4's own process, and its output file while it runs.
+    for name in --stdout --file-size-cap --close-error --line-writes; do
+        [[ ! -v option[$name] ]] || usage_error "option $name cannot be used with waits"
+    done
+    option[--hold]=
+fi
 conflicts --stdin --hold --nonblocking
 conflicts --stdin --zeros
 conflicts --stdout --file-size-cap --close-error
@@ -94,8 +100,10 @@ else
     exec 3< "${option[--stdin]:-$dir/input}"
 fi
 
-# The command that runs Q4, in the limits and under the faults that the options ask for.
-command=(timeout "$limit")
+# The command that runs Q4, in the limits and under the faults that the options ask for. A
+# waits case is watched by the poll below, not by timeout.
+command=()
+[ "$kind" = waits ] || command=(timeout "$limit")
 if [[ -v option[--file-size-cap] ]]; then
     command+=(prlimit --fsize="${option[--file-size-cap]}")
     trap '' XFSZ
@@ -114,7 +122,7 @@ run() (
 
 if [ "$kind" = waits ]; then
     # Q4 waits once it sleeps on its input; then everything it flushed is in the file.
-    "$q4" <&3 > "$dir/actual.out" 2> "$dir/actual.err" & pid=$!
+    run > "$dir/actual.out" & pid=$!
     for ((i = 0; i < limit * 100; i++)); do
         state=
         read -r _ _ state _ 2> /dev/null < "/proc/$pid/stat" || break
