@@ -114,25 +114,27 @@ elif [[ -v option[--line-writes] ]]; then
 fi
 # A sanitized build's leak check cannot work under strace; Q4 allocates nothing for it to find.
 [[ ${command[*]} != *strace* ]] || command=(env ASAN_OPTIONS=detect_leaks=0 "${command[@]}")
+[[ ! -v option[--memory-cap] ]] || command+=(prlimit --as=$((option[--memory-cap] * 1024)))
 command+=("$q4")
-run() (
-    [[ ! -v option[--memory-cap] ]] || ulimit -v "${option[--memory-cap]}"
-    exec "${command[@]}" <&3 2> "$dir/actual.err"
-)
+run() { "${command[@]}" <&3 2> "$dir/actual.err"; }
 
 if [ "$kind" = waits ]; then
-    # Q4 waits once it sleeps on its input; then everything it flushed is in the file.
-    run > "$dir/actual.out" & pid=$!
-    for ((i = 0; i < limit * 100; i++)); do
-        state=
-        read -r _ _ state _ 2> /dev/null < "/proc/$pid/stat" || break
-        [ "$state" != S ] || break
-        sleep 0.01
+    # Started on its own, the command is Q4's own process, which the poll watches and the
+    # exit trap ends, whatever the outcome. Q4 waits once it sleeps on its input; then
+    # everything it flushed is in the file.
+    "${command[@]}" <&3 > "$dir/actual.out" 2> "$dir/actual.err" & pid=$!
+    trap 'kill "$pid" 2> /dev/null; wait "$pid" 2> /dev/null; rm -rf "$dir"' EXIT
+    # Delays double from 10 ms, as in coreutils' retry_delay_, to $limit s in all.
+    for delay in 0 0.01 0.02 0.04 0.08 0.16 0.32 0.64 1.28 2.56 5.12; do
+        sleep "$delay"
+        name= state=
+        read -r _ name state _ 2> /dev/null < "/proc/$pid/stat" || break
+        [[ $name != "(${q4##*/})" || $state != S ]] || break
     done
     case $state in
-    S) status=$expected_status; kill "$pid" ;;
+    S) status=$expected_status ;;
     Z | '') wait "$pid"; status="exited with status $?" ;;
-    *) status="still running after $limit s"; kill "$pid" ;;
+    *) status="still running after $limit s" ;;
     esac
 elif [[ -v option[--stdout] ]]; then
     run > "${option[--stdout]}"; status=$?
