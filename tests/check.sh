@@ -62,9 +62,13 @@ conflicts --stdin --zeros
 conflicts --stdout --file-size-cap --close-error
 conflicts --file-size-cap --close-error --line-writes
 [[ ! -v option[--stdin] || -z $input ]] || usage_error "option --stdin takes the place of INPUT, which must be empty"
+# A case that cannot run here is skipped: exit status 77, which CTest shows as skipped.
+skip() { printf 'skipped: %s\n' "$1"; exit 77; }
 if [[ -v option[--memory-cap] && -v option[--sanitized] ]]; then
-    echo "skipped: the sanitizers' shadow memory needs more address space than any cap allows"
-    exit 77
+    skip "the sanitizers' shadow memory needs more address space than any cap allows"
+fi
+if [[ -v option[--close-error] || -v option[--line-writes] ]] && ! reason=$(strace -o /dev/null true 2>&1); then
+    skip "strace cannot trace here: ${reason%%$'\n'*}"
 fi
 
 dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
