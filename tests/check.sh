@@ -12,7 +12,7 @@
 #
 # INPUT goes through printf %b. Standard output reaches the check through a pipe, as when
 # another program reads the transcript, unless an option says otherwise. Options:
-#   --stdin=FILE           FILE is the input; INPUT must be empty
+#   --stdin=FILE           FILE is the input, in place of INPUT
 #   --zeros=N              N '0' bytes come before INPUT: a token longer than any buffer
 #   --hold                 the input is a pipe held open after its last byte, as a terminal
 #                          is; the input must fit in the pipe
@@ -25,79 +25,44 @@
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --line-writes          each prompt, value line and error line must go out in a write
 #                          of its own, as it is ready (strace)
-#   --sanitized            Q4 is built with the sanitizers: a memory cap cannot apply, and
-#                          a case that asks for one is skipped (exit status 77)
+#   --sanitized            Q4 is built with the sanitizers, so a memory cap cannot apply
+# A case that cannot run here exits 77, which CTest shows as skipped.
 set -u
-usage_error() { printf 'check.sh: %s\n' "$1" >&2; exit 2; }
-
 declare -A option=()
 while [[ ${1:-} == --* ]]; do
-    name=${1%%=*}
-    case $name in
-    --stdin | --zeros | --stdout | --file-size-cap | --close-error | --memory-cap)
-        [[ $1 == *=?* ]] || usage_error "option '$name' needs a value: $name=..." ;;
-    --hold | --nonblocking | --line-writes | --sanitized)
-        [[ $1 != *=* ]] || usage_error "option '$name' takes no value" ;;
-    *) usage_error "unknown option '$1'" ;;
+    case ${1%%=*} in
+    --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --close-error | \
+        --memory-cap | --line-writes | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
+    *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
-    option[$name]=${1#"$name"}; option[$name]=${option[$name]#=}
-    shift
 done
-q4=$1 input=$2 kind=$3
-# At most one of each group: where the input comes from, where the output goes.
-conflicts() {
-    local given=() name
-    for name; do [[ -v option[$name] ]] && given+=("$name"); done
-    [ ${#given[@]} -le 1 ] || usage_error "options ${given[*]} cannot be used together"
-}
-if [ "$kind" = waits ]; then
-    # The poll watches Q4's own process, and its output file while it runs.
-    for name in --stdout --file-size-cap --close-error --line-writes; do
-        [[ ! -v option[$name] ]] || usage_error "option $name cannot be used with waits"
-    done
-    option[--hold]=
-fi
-conflicts --stdin --hold --nonblocking
-conflicts --stdin --zeros
-conflicts --stdout --file-size-cap --close-error
-conflicts --file-size-cap --close-error --line-writes
-[[ ! -v option[--stdin] || -z $input ]] || usage_error "option --stdin takes the place of INPUT, which must be empty"
-# A case that cannot run here is skipped: exit status 77, which CTest shows as skipped.
-skip() { printf 'skipped: %s\n' "$1"; exit 77; }
-if [[ -v option[--memory-cap] && -v option[--sanitized] ]]; then
+q4=$1 input=$2 kind=$3 limit=10
+skip() { echo "skipped: $1" && exit 77; }
+[[ ! -v option[--memory-cap] || ! -v option[--sanitized] ]] ||
     skip "the sanitizers' shadow memory needs more address space than any cap allows"
-fi
 if [[ -v option[--close-error] || -v option[--line-writes] ]] && ! reason=$(strace -o /dev/null true 2>&1); then
     skip "strace cannot trace here: ${reason%%$'\n'*}"
 fi
 
 dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
 prompts=("Enter values for first array:" "Enter values for second array:")
-first_prompts() { for ((i = 0; i < $1; i++)); do printf '%s\n' "${prompts[i]}"; done; }
-listing() {
-    local -a values
-    read -ra values <<< "$1"
-    printf '\nThe union of the two arrays is:\n'
-    printf '%s\n' "${values[@]}"
-}
-limit=10
+first_prompts() { for ((i = 0; i < $1; i++)); do echo "${prompts[i]}"; done; }
+listing() { printf '\nThe union of the two arrays is:\n' && tr ' ' '\n' <<< "$1"; }
 : > "$dir/expected.err"
 case $kind in
-union)
-    { first_prompts 2; listing "$4"; listing "$5"; } > "$dir/expected.out"; expected_status=0 ;;
+union) { first_prompts 2; listing "$4"; listing "$5"; } > "$dir/expected.out"; expected_status=0 ;;
 fails)
     { first_prompts "$4"; for values in "${@:6}"; do listing "$values"; done; } > "$dir/expected.out"
     printf 'Q4: %s\n' "$5" > "$dir/expected.err"; expected_status=1 ;;
-waits)
-    first_prompts "$4" > "$dir/expected.out"; expected_status="still waiting for input" ;;
-*) usage_error "unknown kind '$kind'" ;;
+waits) first_prompts "$4" > "$dir/expected.out"; expected_status="still waiting for input"; option[--hold]= ;;
+*) echo "check.sh: unknown kind '$kind'" >&2 && exit 2 ;;
 esac
 
 { head -c "${option[--zeros]:-0}" /dev/zero | tr '\0' 0; printf '%b' "$input"; } > "$dir/input"
 if [[ -v option[--hold] || -v option[--nonblocking] ]]; then
     # Opened for both reading and writing, the pipe never reports its end. The whole input
     # is in it before Q4 starts, so Q4 waits, or its read fails, exactly after the last byte.
-    [ "$(wc -c < "$dir/input")" -le 65536 ] || usage_error "a held input must fit in a pipe, 64 KiB"
+    [ "$(wc -c < "$dir/input")" -le 65536 ] || { echo "check.sh: a held input must fit in a pipe" >&2 && exit 2; }
     mkfifo "$dir/pipe" && exec 3<> "$dir/pipe" && cat "$dir/input" >&3
     [[ ! -v option[--nonblocking] ]] || dd iflag=nonblock count=0 status=none <&3
 else
@@ -109,8 +74,7 @@ fi
 command=()
 [ "$kind" = waits ] || command=(timeout "$limit")
 if [[ -v option[--file-size-cap] ]]; then
-    command+=(prlimit --fsize="${option[--file-size-cap]}")
-    trap '' XFSZ
+    command+=(prlimit --fsize="${option[--file-size-cap]}") && trap '' XFSZ
 elif [[ -v option[--close-error] ]]; then
     command+=(strace -o /dev/null -P "$dir/actual.out" -e trace=close -e inject=close:error="${option[--close-error]}")
 elif [[ -v option[--line-writes] ]]; then
@@ -125,13 +89,12 @@ run() { "${command[@]}" <&3 2> "$dir/actual.err"; }
 if [ "$kind" = waits ]; then
     # Started on its own, the command is Q4's own process, which the poll watches and the
     # exit trap ends, whatever the outcome. Q4 waits once it sleeps on its input; then
-    # everything it flushed is in the file.
+    # everything it flushed is in the file. Delays double from 10 ms, as in coreutils'
+    # retry_delay_, to $limit s in all.
     "${command[@]}" <&3 > "$dir/actual.out" 2> "$dir/actual.err" & pid=$!
     trap 'kill "$pid" 2> /dev/null; wait "$pid" 2> /dev/null; rm -rf "$dir"' EXIT
-    # Delays double from 10 ms, as in coreutils' retry_delay_, to $limit s in all.
     for delay in 0 0.01 0.02 0.04 0.08 0.16 0.32 0.64 1.28 2.56 5.12; do
-        sleep "$delay"
-        name= state=
+        sleep "$delay" && name='' state=''
         read -r _ name state _ 2> /dev/null < "/proc/$pid/stat" || break
         [[ $name != "(${q4##*/})" || $state != S ]] || break
     done
@@ -140,52 +103,41 @@ if [ "$kind" = waits ]; then
     Z | '') wait "$pid"; status="exited with status $?" ;;
     *) status="still running after $limit s" ;;
     esac
-elif [[ -v option[--stdout] ]]; then
-    run > "${option[--stdout]}"; status=$?
-    : > "$dir/actual.out"
-elif [[ -v option[--file-size-cap] || -v option[--close-error] ]]; then
-    run > "$dir/actual.out"; status=$?
+elif [[ -v option[--stdout] || -v option[--file-size-cap] || -v option[--close-error] ]]; then
+    run > "${option[--stdout]:-$dir/actual.out}"; status=$?
 else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
 fi
+[ "$status" != 124 ] || status="124, a time-out after $limit s"
 
-# A case fails when its report is not empty. The report shows the input first, then a
-# unified diff of each stream that differs, then the exit status.
-report_input() {
-    if [[ -v option[--stdin] ]]; then
-        printf 'input: %s\n' "${option[--stdin]}"; return
-    fi
-    local size; size=$(wc -c < "$dir/input")
-    printf 'input (%s bytes; cat -A shows control bytes, and $ at each line end):\n' "$size"
-    head -c 1000 "$dir/input" | cat -A; echo
-    [ "$size" -le 1000 ] || printf '... (the first 1000 bytes)\n'
-}
+# A case fails when its report is not empty: a unified diff of each stream that differs,
+# then the exit status. The input is shown first.
 compare() {
-    cmp -s "$2" "$3" && return
-    printf '%s differs:\n' "$1"
-    diff -u --label expected --label actual "$2" "$3"
+    [ -e "$3" ] || : > "$3"
+    cmp -s "$2" "$3" || { echo "$1 differs:" && diff -u --label expected --label actual "$2" "$3"; }
 }
 {
     compare "standard output" "$dir/expected.out" "$dir/actual.out"
     compare "standard error" "$dir/expected.err" "$dir/actual.err"
     if [[ -v option[--line-writes] ]]; then
         # A listing's empty line and header go out with its first value.
-        lines=$(grep -cv -e '^$' -e '^The union of the two arrays is:$' "$dir/expected.out")
-        writes=$(grep -c '^write(1,' "$dir/trace")
-        [ "$writes" = "$lines" ] || printf 'standard output: %s writes, expected %s\n' "$writes" "$lines"
-        lines=$(wc -l < "$dir/expected.err")
-        writes=$(grep -c '^write(2,' "$dir/trace")
-        [ "$writes" = "$lines" ] || printf 'standard error: %s writes, expected %s\n' "$writes" "$lines"
+        expected=([1]=$(grep -cv -e '^$' -e '^The union of the two arrays is:$' "$dir/expected.out")
+            [2]=$(wc -l < "$dir/expected.err"))
+        for fd in 1 2; do
+            writes=$(grep -c "^write($fd," "$dir/trace")
+            [ "$writes" = "${expected[fd]}" ] || echo "file descriptor $fd: $writes writes, expected ${expected[fd]}"
+        done
     fi
-    if [ "$status" != "$expected_status" ]; then
-        if [ "$status" = 124 ]; then
-            printf 'timed out after %s s (expected exit status %s)\n' "$limit" "$expected_status"
-        else
-            printf 'exit status: expected %s, actual %s\n' "$expected_status" "$status"
-        fi
-    fi
+    [ "$status" = "$expected_status" ] || echo "exit status: expected $expected_status, actual $status"
 } > "$dir/report"
 [ -s "$dir/report" ] || exit 0
-report_input
+if [[ -v option[--stdin] ]]; then
+    echo "input: ${option[--stdin]}"
+else
+    size=$(wc -c < "$dir/input")
+    echo "input ($size bytes; cat -A shows control bytes, and \$ at each line end):"
+    head -c 1000 "$dir/input" | cat -A && echo
+    [ "$size" -le 1000 ] || echo "... (the first 1000 bytes)"
+fi
 cat "$dir/report"
 exit 1
