@@ -129,9 +129,10 @@ struct token {
 };
 
 // Reads the next token from standard input in constant memory, however long it is: an
-// optional sign, then digits, with any number of leading zeros. Once the quote is full and
-// the token is known to be bad, reading on could not make it valid, so the rest is left
-// unread: an endless token fails at once.
+// optional sign, then digits, with any number of leading zeros. The separator after it is
+// left unread, for the next token or whoever reads after Q4. Once the quote is full and the
+// token is known to be bad, reading on could not make it valid, so the rest is left unread
+// too: an endless token fails at once.
 token read_token()
 {
     token word;
@@ -161,11 +162,22 @@ token read_token()
             word.not_integer = true;
         }
         if (word.cut && (word.not_integer || word.magnitude > word.limit)) {
-            break;
+            return word;
         }
         byte = next_byte();
     }
+    if (byte != EOF) {
+        std::ungetc(byte, stdin);
+    }
     return word;
+}
+
+// Leaves standard input to whoever reads it after Q4, once Q4 has read its last value or
+// stopped at a bad one: what was read ahead from a seekable file is given back to it, so
+// that the next reader starts right after the last byte that Q4 used.
+void finish_input()
+{
+    std::fflush(stdin);
 }
 
 // Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a
@@ -219,8 +231,9 @@ public:
     arrayUnion(const arrayUnion&) = delete;
     arrayUnion& operator=(const arrayUnion&) = delete;
 
-    // Prompts for and reads the ten values of the first list, then the five of the second.
-    // Each prompt is flushed, so that it shows before the program waits for input.
+    // Prompts for and reads the ten values of the first list, then the five of the second,
+    // and leaves the rest of the input to whoever reads it next. Each prompt is flushed, so
+    // that it shows before the program waits for input.
     void input()
     {
         std::fputs("Enter values for first array:\n", stdout);
@@ -233,6 +246,7 @@ public:
         for (std::size_t q = 0; q < second_size; ++q) {
             second[q] = read_value(first_size + q);
         }
+        finish_input();
     }
 
     // Appends to the first list, in input order, every value of the second list that the
@@ -301,6 +315,7 @@ private:
             std::snprintf(message.data(), message.size(), "value %zu of the %s array: %s %s",
                           in_first ? position + 1 : position - first_size + 1,
                           in_first ? "first" : "second", quote(word).data(), reason);
+            finish_input();
             fail(message.data());
         }
         return static_cast<std::int32_t>(word.negative ? -word.magnitude : word.magnitude);

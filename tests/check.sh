@@ -25,6 +25,8 @@
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --line-writes          each prompt, value line and error line must go out in a write
 #                          of its own, as it is ready (strace)
+#   --rest=TEXT            after the run, what is left of the input for the next reader is
+#                          TEXT (through printf %b)
 #   --sanitized            Q4 is built with the sanitizers, so a memory cap cannot apply
 # A case that cannot run here exits 77, which CTest shows as skipped.
 set -u
@@ -32,7 +34,7 @@ declare -A option=()
 while [[ ${1:-} == --* ]]; do
     case ${1%%=*} in
     --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --close-error | \
-        --memory-cap | --line-writes | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
+        --memory-cap | --line-writes | --rest | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
     *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
 done
@@ -109,6 +111,7 @@ else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
 fi
 [ "$status" != 124 ] || status="124, a time-out after $limit s"
+[[ ! -v option[--rest] ]] || { printf '%b' "${option[--rest]}" > "$dir/expected.rest" && cat <&3 > "$dir/actual.rest"; }
 
 # A case fails when its report is not empty: a unified diff of each stream that differs,
 # then the exit status. The input is shown first.
@@ -119,6 +122,7 @@ compare() {
 {
     compare "standard output" "$dir/expected.out" "$dir/actual.out"
     compare "standard error" "$dir/expected.err" "$dir/actual.err"
+    [[ ! -v option[--rest] ]] || compare "what is left of the input" "$dir/expected.rest" "$dir/actual.rest"
     if [[ -v option[--line-writes] ]]; then
         # A listing's empty line and header go out with its first value.
         expected=([1]=$(grep -cv -e '^$' -e '^The union of the two arrays is:$' "$dir/expected.out")
