@@ -13,6 +13,9 @@
 #include <limits>
 #include <utility>
 
+#include <poll.h>
+#include <unistd.h>
+
 namespace {
 
 // A message quotes at most this many bytes of an offending token.
@@ -173,11 +176,24 @@ token read_token()
 }
 
 // Leaves standard input to whoever reads it after Q4, once Q4 has read its last value or
-// stopped at a bad one: what was read ahead from a seekable file is given back to it, so
-// that the next reader starts right after the last byte that Q4 used.
+// stopped at a bad one. At a terminal, the rest of the current line is read and dropped, so
+// that nothing typed for Q4 reaches the shell; only what was typed already, up to the end of
+// the line or of the input, so that Q4 never waits here and leaves lines typed ahead alone.
+// Elsewhere, what was read ahead from a seekable file is given back to it, so that the next
+// reader starts right after the last byte that Q4 used. A failure here changes nothing that
+// Q4 reports.
 void finish_input()
 {
-    std::fflush(stdin);
+    if (isatty(STDIN_FILENO) == 0) {
+        std::fflush(stdin);
+        return;
+    }
+    pollfd typed{STDIN_FILENO, POLLIN, 0};
+    int byte = 0;
+    while (byte != '\n' && std::feof(stdin) == 0 && std::ferror(stdin) == 0 &&
+           poll(&typed, 1, 0) == 1) {
+        byte = std::getc(stdin);
+    }
 }
 
 // Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a

@@ -25,8 +25,10 @@
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --line-writes          each prompt, value line and error line must go out in a write
 #                          of its own, as it is ready (strace)
+#   --tty                  standard input and output are a terminal, with echo off: INPUT is
+#                          typed at it and held open, and what it shows is standard output
 #   --rest=TEXT            after the run, what is left of the input for the next reader is
-#                          TEXT (through printf %b)
+#                          TEXT (through printf %b): at a terminal, what was typed and not read
 #   --sanitized            Q4 is built with the sanitizers, so a memory cap cannot apply
 # A case that cannot run here exits 77, which CTest shows as skipped.
 set -u
@@ -34,7 +36,7 @@ declare -A option=()
 while [[ ${1:-} == --* ]]; do
     case ${1%%=*} in
     --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --close-error | \
-        --memory-cap | --line-writes | --rest | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
+        --memory-cap | --line-writes | --tty | --rest | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
     *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
 done
@@ -44,6 +46,9 @@ skip() { echo "skipped: $1" && exit 77; }
     skip "the sanitizers' shadow memory needs more address space than any cap allows"
 if [[ -v option[--close-error] || -v option[--line-writes] ]] && ! reason=$(strace -o /dev/null true 2>&1); then
     skip "strace cannot trace here: ${reason%%$'\n'*}"
+fi
+if [[ -v option[--tty] ]] && ! reason=$(script -qec true /dev/null 2>&1 < /dev/null); then
+    skip "script cannot make a terminal here: ${reason%%$'\n'*}"
 fi
 
 dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
@@ -61,7 +66,7 @@ waits) first_prompts "$4" > "$dir/expected.out"; expected_status="still waiting 
 esac
 
 { head -c "${option[--zeros]:-0}" /dev/zero | tr '\0' 0; printf '%b' "$input"; } > "$dir/input"
-if [[ -v option[--hold] || -v option[--nonblocking] ]]; then
+if [[ -v option[--hold] || -v option[--nonblocking] || -v option[--tty] ]]; then
     # Opened for both reading and writing, the pipe never reports its end. The whole input
     # is in it before Q4 starts, so Q4 waits, or its read fails, exactly after the last byte.
     [ "$(wc -c < "$dir/input")" -le 65536 ] || { echo "check.sh: a held input must fit in a pipe" >&2 && exit 2; }
@@ -72,9 +77,8 @@ else
 fi
 
 # The command that runs Q4, in the limits and under the faults that the options ask for. A
-# waits case is watched by the poll below, not by timeout.
+# waits case is watched by the poll below; the others are ended by timeout.
 command=()
-[ "$kind" = waits ] || command=(timeout "$limit")
 if [[ -v option[--file-size-cap] ]]; then
     command+=(prlimit --fsize="${option[--file-size-cap]}") && trap '' XFSZ
 elif [[ -v option[--close-error] ]]; then
@@ -86,7 +90,7 @@ fi
 [[ ${command[*]} != *strace* ]] || command=(env ASAN_OPTIONS=detect_leaks=0 "${command[@]}")
 [[ ! -v option[--memory-cap] ]] || command+=(prlimit --as=$((option[--memory-cap] * 1024)))
 command+=("$q4")
-run() { "${command[@]}" <&3 2> "$dir/actual.err"; }
+run() { timeout "$limit" "${command[@]}" <&3 2> "$dir/actual.err"; }
 
 if [ "$kind" = waits ]; then
     # Started on its own, the command is Q4's own process, which the poll watches and the
@@ -105,13 +109,21 @@ if [ "$kind" = waits ]; then
     Z | '') wait "$pid"; status="exited with status $?" ;;
     *) status="still running after $limit s" ;;
     esac
+elif [[ -v option[--tty] ]]; then
+    # In the terminal that script makes, Q4 runs and then what was typed and not read is
+    # taken without waiting, as the next reader would take it.
+    printf -v child '%q ' "${command[@]}" && printf -v at %q "$dir"
+    child+="2> $at/actual.err; status=\$?; stty -icanon min 0 time 0; cat > $at/actual.rest; exit \$status"
+    timeout "$limit" script -qec "$child" --echo never /dev/null <&3 2> /dev/null | tr -d '\r' > "$dir/actual.out"
+    status=${PIPESTATUS[0]}
 elif [[ -v option[--stdout] || -v option[--file-size-cap] || -v option[--close-error] ]]; then
     run > "${option[--stdout]:-$dir/actual.out}"; status=$?
 else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
 fi
 [ "$status" != 124 ] || status="124, a time-out after $limit s"
-[[ ! -v option[--rest] ]] || { printf '%b' "${option[--rest]}" > "$dir/expected.rest" && cat <&3 > "$dir/actual.rest"; }
+[[ ! -v option[--rest] ]] || printf '%b' "${option[--rest]}" > "$dir/expected.rest"
+[[ ! -v option[--rest] || -v option[--tty] ]] || cat <&3 > "$dir/actual.rest"
 
 # A case fails when its report is not empty: a unified diff of each stream that differs,
 # then the exit status. The input is shown first.
