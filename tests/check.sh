@@ -21,7 +21,8 @@
 #   --stdout=FILE          standard output goes to FILE and is not captured
 #   --file-size-cap=BYTES  standard output is a file that cannot grow past BYTES, with
 #                          SIGXFSZ ignored, so that a write past it fails ("File too large")
-#   --close-error=ERRNO    standard output is a file whose close fails with ERRNO (strace)
+#   --inject=CALL:ERRNO    Q4's first CALL (write or close) on standard output fails with
+#                          ERRNO (strace); standard output is a file unless at a terminal
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --line-writes          each prompt, value line and error line must go out in a write
 #                          of its own, as it is ready (strace)
@@ -35,7 +36,7 @@ set -u
 declare -A option=()
 while [[ ${1:-} == --* ]]; do
     case ${1%%=*} in
-    --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --close-error | \
+    --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --inject | \
         --memory-cap | --line-writes | --tty | --rest | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
     *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
@@ -44,7 +45,7 @@ q4=$1 input=$2 kind=$3 limit=10
 skip() { echo "skipped: $1" && exit 77; }
 [[ ! -v option[--memory-cap] || ! -v option[--sanitized] ]] ||
     skip "the sanitizers' shadow memory needs more address space than any cap allows"
-if [[ -v option[--close-error] || -v option[--line-writes] ]] && ! reason=$(strace -o /dev/null true 2>&1); then
+if [[ -v option[--inject] || -v option[--line-writes] ]] && ! reason=$(strace -o /dev/null true 2>&1); then
     skip "strace cannot trace here: ${reason%%$'\n'*}"
 fi
 if [[ -v option[--tty] ]] && ! reason=$(script -qec true /dev/null 2>&1 < /dev/null); then
@@ -81,8 +82,10 @@ fi
 command=()
 if [[ -v option[--file-size-cap] ]]; then
     command+=(prlimit --fsize="${option[--file-size-cap]}") && trap '' XFSZ
-elif [[ -v option[--close-error] ]]; then
-    command+=(strace -o /dev/null -P "$dir/actual.out" -e trace=close -e inject=close:error="${option[--close-error]}")
+elif [[ -v option[--inject] ]]; then
+    call=${option[--inject]%%:*}
+    command+=(strace -o /dev/null -e trace="$call" -e inject="$call:error=${option[--inject]#*:}:when=1")
+    [[ -v option[--tty] ]] || command+=(-P "$dir/actual.out")
 elif [[ -v option[--line-writes] ]]; then
     command+=(strace -o "$dir/trace" -e trace=write)
 fi
@@ -116,7 +119,7 @@ elif [[ -v option[--tty] ]]; then
     child+="2> $at/actual.err; status=\$?; stty -icanon min 0 time 0; cat > $at/actual.rest; exit \$status"
     timeout "$limit" script -qec "$child" --echo never /dev/null <&3 2> /dev/null | tr -d '\r' > "$dir/actual.out"
     status=${PIPESTATUS[0]}
-elif [[ -v option[--stdout] || -v option[--file-size-cap] || -v option[--close-error] ]]; then
+elif [[ -v option[--stdout] || -v option[--file-size-cap] || -v option[--inject] ]]; then
     run > "${option[--stdout]:-$dir/actual.out}"; status=$?
 else
     run | cat > "$dir/actual.out"; status=${PIPESTATUS[0]}
