@@ -18,7 +18,7 @@
 
 namespace {
 
-// A message quotes at most this many bytes of an offending token.
+// A message quotes at most this many bytes of an offending token or argument.
 constexpr std::size_t quote_limit = 32;
 
 // Room for a quote: its two quote marks, every byte escaped as \xHH, "..." and a null.
@@ -196,11 +196,12 @@ void finish_input()
     }
 }
 
-// Quotes the first bytes of a token for a one-line message: printable ASCII as it is, a
-// backslash and the quote mark after a backslash, and every other byte as \xHH, so that
-// nothing from the input can act on a terminal or pass for the end of the quote; "..."
-// after the closing quote says that the token went on.
-std::array<char, quote_capacity> quote(const token& word)
+// Quotes the first bytes of a token or an argument, at most quote_limit of them, for a
+// one-line message: printable ASCII as it is, a backslash and the quote mark after a
+// backslash, and every other byte as \xHH, so that nothing from the input can act on a
+// terminal or pass for the end of the quote; "..." after the closing quote says that the
+// text was cut.
+std::array<char, quote_capacity> quote(const char* shown, std::size_t shown_size, bool cut)
 {
     constexpr std::array<char, 16> hex_digits = {'0', '1', '2', '3', '4', '5', '6', '7',
                                                  '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
@@ -209,8 +210,8 @@ std::array<char, quote_capacity> quote(const token& word)
     const auto put = [&quoted, &size](char c) { quoted[size++] = c; };
 
     put('\'');
-    for (std::size_t i = 0; i < word.shown_size; ++i) {
-        const auto byte = static_cast<unsigned char>(word.shown[i]);
+    for (std::size_t i = 0; i < shown_size; ++i) {
+        const auto byte = static_cast<unsigned char>(shown[i]);
         if (byte == '\\' || byte == '\'') {
             put('\\');
             put(static_cast<char>(byte));
@@ -224,12 +225,50 @@ std::array<char, quote_capacity> quote(const token& word)
         }
     }
     put('\'');
-    if (word.cut) {
+    if (cut) {
         put('.');
         put('.');
         put('.');
     }
     return quoted;
+}
+
+// What --help prints.
+constexpr const char* usage =
+    "Usage: Q4 [OPTION]\n"
+    "Read ten integers and then five from standard input, and print their union twice:\n"
+    "first in the order it was built, then sorted in ascending order.\n"
+    "\n"
+    "      --help     display this help and exit\n"
+    "      --version  output version information and exit\n"
+    "\n"
+    "Full documentation: man Q4\n";
+
+// What --version prints. The build defines Q4_VERSION as the project's version.
+constexpr const char* version = "Q4 " Q4_VERSION "\n"
+                                "Copyright (C) 2026 the Q4 authors\n"
+                                "License MIT <https://spdx.org/licenses/MIT.html>\n";
+
+// Answers an argument and ends the run: --help and --version print on standard output and
+// exit with status 0. Q4 reads standard input only, so any other argument is refused, before
+// anything is prompted or read.
+[[noreturn]] void answer(const char* argument)
+{
+    if (std::strcmp(argument, "--help") == 0) {
+        std::fputs(usage, stdout);
+    } else if (std::strcmp(argument, "--version") == 0) {
+        std::fputs(version, stdout);
+    } else {
+        const std::size_t size = strnlen(argument, quote_limit + 1);
+        const bool option = argument[0] == '-' && argument[1] != '\0';
+        std::array<char, line_capacity> message{};
+        std::snprintf(message.data(), message.size(), "%s %s; try 'Q4 --help'",
+                      option ? "unrecognized option" : "extra operand",
+                      quote(argument, std::min(size, quote_limit), size > quote_limit).data());
+        fail(message.data());
+    }
+    close_output();
+    std::exit(EXIT_SUCCESS);
 }
 
 } // namespace
@@ -330,7 +369,8 @@ private:
             const bool in_first = position < first_size;
             std::snprintf(message.data(), message.size(), "value %zu of the %s array: %s %s",
                           in_first ? position + 1 : position - first_size + 1,
-                          in_first ? "first" : "second", quote(word).data(), reason);
+                          in_first ? "first" : "second",
+                          quote(word.shown.data(), word.shown_size, word.cut).data(), reason);
             finish_input();
             fail(message.data());
         }
@@ -346,8 +386,11 @@ private:
     std::size_t result_size = 0;    // how many leading values of result form the union
 };
 
-int main()
+int main(int argc, char* argv[])
 {
+    if (argc > 1) {
+        answer(argv[1]);
+    }
     arrayUnion lists;
     lists.input();
     lists.find_union();

@@ -9,9 +9,12 @@
 #       then "Q4: MESSAGE" on standard error, and exits 1
 #   check.sh [OPTION]... Q4 INPUT waits PROMPTS
 #       with its input held open, the run prints its first PROMPTS prompts and waits
+#   check.sh [OPTION]... Q4 INPUT prints TEXT
+#       the run prints TEXT (through printf %b) and exits 0
 #
 # INPUT goes through printf %b. Standard output reaches the check through a pipe, as when
 # another program reads the transcript, unless an option says otherwise. Options:
+#   --arg=ARG              Q4 runs with the argument ARG
 #   --stdin=FILE           FILE is the input, in place of INPUT
 #   --zeros=N              N '0' bytes come before INPUT: a token longer than any buffer
 #   --hold                 the input is a pipe held open after its last byte, as a terminal
@@ -36,7 +39,7 @@ set -u
 declare -A option=()
 while [[ ${1:-} == --* ]]; do
     case ${1%%=*} in
-    --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --inject | \
+    --arg | --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --inject | \
         --memory-cap | --line-writes | --tty | --rest | --sanitized) option[${1%%=*}]=${1#*=} && shift ;;
     *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
@@ -62,6 +65,7 @@ union) { first_prompts 2; listing "$4"; listing "$5"; } > "$dir/expected.out"; e
 fails)
     { first_prompts "$4"; for values in "${@:6}"; do listing "$values"; done; } > "$dir/expected.out"
     printf 'Q4: %s\n' "$5" > "$dir/expected.err"; expected_status=1 ;;
+prints) printf '%b' "$4" > "$dir/expected.out"; expected_status=0 ;;
 waits) first_prompts "$4" > "$dir/expected.out"; expected_status="still waiting for input"; option[--hold]= ;;
 *) echo "check.sh: unknown kind '$kind'" >&2 && exit 2 ;;
 esac
@@ -93,6 +97,7 @@ fi
 [[ ${command[*]} != *strace* ]] || command=(env ASAN_OPTIONS=detect_leaks=0 "${command[@]}")
 [[ ! -v option[--memory-cap] ]] || command+=(prlimit --as=$((option[--memory-cap] * 1024)))
 command+=("$q4")
+[[ ! -v option[--arg] ]] || command+=("${option[--arg]}")
 run() { timeout "$limit" "${command[@]}" <&3 2> "$dir/actual.err"; }
 
 if [ "$kind" = waits ]; then
