@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Q4: read two lists of integers, ten and then five, and print their union,
 // first in the order it was built and then in ascending order.
 

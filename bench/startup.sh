@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures what a run of Q4 costs: the instructions of one run on the fifteen-value
 # descending example, less those of an empty program built and linked the same way, and
 # the size of the binary. Both runs have an empty environment, since the loader and the C

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures how fast Q4 reads a long input, against tr -d ' ' on the same file, side by side:
 # 200 MB of white space before the fifteen values, and a first value with 200 MB of leading
 # zeros. Q4 and tr run in turns, five times each on each file; the least time of each

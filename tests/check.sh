@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs Q4 on one input and checks its whole transcript: standard output, standard error
 # and exit status, each exactly. Cases are one line each in CMakeLists.txt beside this file.
 #
