@@ -25,8 +25,9 @@
 #   --stdout=FILE          standard output goes to FILE and is not captured
 #   --file-size-cap=BYTES  standard output is a file that cannot grow past BYTES, with
 #                          SIGXFSZ ignored, so that a write past it fails ("File too large")
-#   --inject=CALL:ERRNO    Q4's first CALL (write or close) on standard output fails with
-#                          ERRNO (strace); standard output is a file unless at a terminal
+#   --inject=FAULT         a system call of Q4's fails as strace's -e inject=FAULT says, such
+#                          as write:error=EIO:when=2; standard output is a file, on which
+#                          alone calls count, unless at a terminal
 #   --memory-cap=KB        Q4's address space is capped at KB kilobytes
 #   --line-writes          each prompt, value line and error line must go out in a write
 #                          of its own, as it is ready (strace)
@@ -88,8 +89,7 @@ command=()
 if [[ -v option[--file-size-cap] ]]; then
     command+=(prlimit --fsize="${option[--file-size-cap]}") && trap '' XFSZ
 elif [[ -v option[--inject] ]]; then
-    call=${option[--inject]%%:*}
-    command+=(strace -o /dev/null -e trace="$call" -e inject="$call:error=${option[--inject]#*:}:when=1")
+    command+=(strace -o /dev/null -e trace="${option[--inject]%%:*}" -e inject="${option[--inject]}")
     [[ -v option[--tty] ]] || command+=(-P "$dir/actual.out")
 elif [[ -v option[--line-writes] ]]; then
     command+=(strace -o "$dir/trace" -e trace=write)
