@@ -186,13 +186,13 @@ token read_token()
     return word;
 }
 
-// Leaves standard input to whoever reads it after Q4, once Q4 has read its last value or
-// stopped at a bad one. At a terminal, the rest of the current line is read and dropped, so
-// that nothing typed for Q4 reaches the shell; only what was typed already, up to the end of
-// the line or of the input, so that Q4 never waits here and leaves lines typed ahead alone.
-// Elsewhere, what was read ahead from a seekable file is given back to it, so that the next
-// reader starts right after the last byte that Q4 used. A failure here changes nothing that
-// Q4 reports.
+// Leaves standard input to whoever reads it after Q4, however the run ends once reading
+// has begun: after the listings, at a bad value or at a failed write. At a terminal, the
+// rest of the current line is read and dropped, so that nothing typed for Q4 reaches the
+// shell; only what was typed already, up to the end of the line or of the input, so that
+// Q4 never waits here and leaves lines typed ahead alone. Elsewhere, what was read ahead
+// from a seekable file is given back to it, so that the next reader starts right after the
+// last byte that Q4 used. A failure here changes nothing that Q4 reports.
 void finish_input()
 {
     if (isatty(STDIN_FILENO) == 0) {
@@ -309,6 +309,9 @@ public:
         }
         std::fputs("Enter values for first array:\n", stdout);
         flush_output();
+        // Registered as the first read is due, as gnulib registers close_stdin. The C library
+        // has room for at least 32 such functions, so the call cannot fail.
+        std::atexit(finish_input);
         for (std::size_t p = 0; p < first_size; ++p) {
             first[p] = read_value(p);
         }
@@ -317,7 +320,6 @@ public:
         for (std::size_t q = 0; q < second_size; ++q) {
             second[q] = read_value(first_size + q);
         }
-        finish_input();
     }
 
     // Appends to the first list, in input order, every value of the second list that the
@@ -387,7 +389,6 @@ private:
                           in_first ? position + 1 : position - first_size + 1,
                           in_first ? "first" : "second",
                           quote(word.shown.data(), word.shown_size, word.cut).data(), reason);
-            finish_input();
             fail(message.data());
         }
         return static_cast<std::int32_t>(word.negative ? -word.magnitude : word.magnitude);
