@@ -56,33 +56,41 @@ constexpr std::size_t line_capacity = 256;
     fail(message.data());
 }
 
-// Flushes standard output, so that what was written shows at once. A write that failed,
-// now or earlier, ends the run with the system's reason.
-void flush_output()
+// Ends the run with the system's reason when a write to standard output has failed.
+void check_output(bool failed)
 {
-    if (std::fflush(stdout) == EOF || std::ferror(stdout) != 0) {
+    if (failed) {
         fail_system("error writing standard output", errno);
     }
 }
 
-// Writes a value in plain decimal on a line of its own. to_chars does the work of printf's
-// "%d" in a small part of its instructions, which counts over thirty lines a run.
+// Writes text to standard output.
+void write_text(const char* text)
+{
+    check_output(std::fputs(text, stdout) == EOF);
+}
+
+// Writes a value in plain decimal on a line of its own.
 void write_value_line(std::int32_t value)
 {
-    // A sign, one digit more than digits10 promises, and the line end.
+    // A sign, one digit more than digits10, and the line end.
     std::array<char, std::numeric_limits<std::int32_t>::digits10 + 3> line{};
     char* const end = std::to_chars(line.data(), line.data() + line.size() - 1, value).ptr;
     *end = '\n';
-    std::fwrite(line.data(), 1, static_cast<std::size_t>(end - line.data()) + 1, stdout);
+    const auto size = static_cast<std::size_t>(end - line.data()) + 1;
+    check_output(std::fwrite(line.data(), 1, size, stdout) != size);
 }
 
-// Closes standard output and checks the close as well: some file systems, NFS among them,
-// report a failed write only then, and callers such as make trust the exit status.
+// Sends what standard output holds on its way.
+void flush_output()
+{
+    check_output(std::fflush(stdout) == EOF);
+}
+
+// Closes standard output, so that a write that fails only now, as on NFS, is reported too.
 void close_output()
 {
-    if (std::fclose(stdout) != 0) {
-        fail_system("error writing standard output", errno);
-    }
+    check_output(std::fclose(stdout) != 0);
 }
 
 // The buffer of standard input from a file or a pipe, so that a long input takes reads of
@@ -266,9 +274,9 @@ constexpr const char* version = "Q4 " Q4_VERSION "\n"
 [[noreturn]] void answer(const char* argument)
 {
     if (std::strcmp(argument, "--help") == 0) {
-        std::fputs(usage, stdout);
+        write_text(usage);
     } else if (std::strcmp(argument, "--version") == 0) {
-        std::fputs(version, stdout);
+        write_text(version);
     } else {
         const std::size_t size = strnlen(argument, quote_limit + 1);
         const bool option = argument[0] == '-' && argument[1] != '\0';
@@ -307,7 +315,7 @@ public:
         if (isatty(STDIN_FILENO) == 0) {
             std::setvbuf(stdin, input_buffer.data(), _IOFBF, input_buffer.size());
         }
-        std::fputs("Enter values for first array:\n", stdout);
+        write_text("Enter values for first array:\n");
         flush_output();
         // Registered as the first read is due, as gnulib registers close_stdin. The C library
         // has room for at least 32 such functions, so the call cannot fail.
@@ -315,7 +323,7 @@ public:
         for (std::size_t p = 0; p < first_size; ++p) {
             first[p] = read_value(p);
         }
-        std::fputs("Enter values for second array:\n", stdout);
+        write_text("Enter values for second array:\n");
         flush_output();
         for (std::size_t q = 0; q < second_size; ++q) {
             second[q] = read_value(first_size + q);
@@ -356,7 +364,7 @@ public:
     // not printed.
     void printresult() const
     {
-        std::fputs("\nThe union of the two arrays is:\n", stdout);
+        write_text("\nThe union of the two arrays is:\n");
         for (std::size_t p = 0; p < result_size; ++p) {
             write_value_line(result[p]);
             flush_output();
