@@ -204,7 +204,7 @@ token read_token()
 void finish_input()
 {
     if (isatty(STDIN_FILENO) == 0) {
-        std::fflush(stdin);
+        std::fseek(stdin, 0, SEEK_CUR);
         return;
     }
     pollfd typed{STDIN_FILENO, POLLIN, 0};
