@@ -14,10 +14,33 @@
 #include <limits>
 #include <utility>
 
-#include <poll.h>
+#include <sys/select.h>
 #include <unistd.h>
 
 namespace {
+
+// Tells whether standard input is a terminal.
+bool input_is_terminal()
+{
+    return isatty(STDIN_FILENO) != 0;
+}
+
+// Tells whether a typed byte, or the end of the input, is waiting at the terminal now. A
+// select that fails counts as nothing waiting.
+bool typed_byte_waiting()
+{
+    fd_set typed;
+    FD_ZERO(&typed);
+    FD_SET(STDIN_FILENO, &typed);
+    timeval now{};
+    return select(STDIN_FILENO + 1, &typed, nullptr, nullptr, &now) == 1;
+}
+
+// Returns the next byte of standard input, or EOF, without taking the stream's lock.
+int read_byte()
+{
+    return getc_unlocked(stdin);
+}
 
 // A message quotes at most this many bytes of an offending token or argument.
 constexpr std::size_t quote_limit = 32;
@@ -103,7 +126,7 @@ std::array<char, 65536> input_buffer;
 // thread, so the stream's lock is not taken; unlocked, the read of a byte is inlined.
 int next_byte()
 {
-    const int byte = getc_unlocked(stdin);
+    const int byte = read_byte();
     if (byte == EOF && std::ferror(stdin) != 0) {
         fail_system("error reading standard input", errno);
     }
@@ -194,23 +217,18 @@ token read_token()
     return word;
 }
 
-// Leaves standard input to whoever reads it after Q4, however the run ends once reading
-// has begun: after the listings, at a bad value or at a failed write. At a terminal, the
-// rest of the current line is read and dropped, so that nothing typed for Q4 reaches the
-// shell; only what was typed already, up to the end of the line or of the input, so that
-// Q4 never waits here and leaves lines typed ahead alone. Elsewhere, what was read ahead
-// from a seekable file is given back to it, so that the next reader starts right after the
-// last byte that Q4 used. A failure here changes nothing that Q4 reports.
+// Leaves standard input to whoever reads it next, however the run ends once reading has
+// begun. At a terminal, drops what was typed of the current line without waiting for more;
+// elsewhere, puts a seekable file's position right after the last byte that Q4 used.
 void finish_input()
 {
-    if (isatty(STDIN_FILENO) == 0) {
+    if (!input_is_terminal()) {
         std::fseek(stdin, 0, SEEK_CUR);
         return;
     }
-    pollfd typed{STDIN_FILENO, POLLIN, 0};
     int byte = 0;
     while (byte != '\n' && std::feof(stdin) == 0 && std::ferror(stdin) == 0 &&
-           poll(&typed, 1, 0) == 1) {
+           typed_byte_waiting()) {
         byte = std::getc(stdin);
     }
 }
@@ -312,7 +330,7 @@ public:
     {
         // A long input is read in large blocks. A terminal hands over a typed line at a time,
         // so there the C library's own buffer is kept, and finish_input drops what is left.
-        if (isatty(STDIN_FILENO) == 0) {
+        if (!input_is_terminal()) {
             std::setvbuf(stdin, input_buffer.data(), _IOFBF, input_buffer.size());
         }
         write_text("Enter values for first array:\n");
