@@ -270,6 +270,19 @@ std::array<char, quote_capacity> quote(const char* shown, std::size_t shown_size
     return quoted;
 }
 
+// Refuses an argument: "Q4: kind 'argument'; try 'Q4 --help'", and status 1.
+[[noreturn]] void refuse(const char* kind, const char* argument)
+{
+    std::size_t size = 0;
+    while (size <= quote_limit && argument[size] != '\0') {
+        ++size;
+    }
+    std::array<char, line_capacity> message{};
+    std::snprintf(message.data(), message.size(), "%s %s; try 'Q4 --help'", kind,
+                  quote(argument, std::min(size, quote_limit), size > quote_limit).data());
+    fail(message.data());
+}
+
 // What --help prints.
 constexpr const char* usage =
     "Usage: Q4 [OPTION]\n"
@@ -286,23 +299,21 @@ constexpr const char* version = "Q4 " Q4_VERSION "\n"
                                 "Copyright (C) 2026 the Q4 authors\n"
                                 "License MIT <https://spdx.org/licenses/MIT.html>\n";
 
-// Answers an argument and ends the run: --help and --version print on standard output and
-// exit with status 0. Q4 reads standard input only, so any other argument is refused, before
-// anything is prompted or read.
-[[noreturn]] void answer(const char* argument)
+// Answers --help or --version on standard output and ends the run, or refuses any other
+// argument before anything is prompted or read; returns when there is no argument.
+void answer_arguments(int argc, char* argv[])
 {
+    if (argc < 2) {
+        return;
+    }
+    const char* const argument = argv[1];
     if (std::strcmp(argument, "--help") == 0) {
         write_text(usage);
     } else if (std::strcmp(argument, "--version") == 0) {
         write_text(version);
     } else {
-        const std::size_t size = strnlen(argument, quote_limit + 1);
         const bool option = argument[0] == '-' && argument[1] != '\0';
-        std::array<char, line_capacity> message{};
-        std::snprintf(message.data(), message.size(), "%s %s; try 'Q4 --help'",
-                      option ? "unrecognized option" : "extra operand",
-                      quote(argument, std::min(size, quote_limit), size > quote_limit).data());
-        fail(message.data());
+        refuse(option ? "unrecognized option" : "extra operand", argument);
     }
     close_output();
     std::exit(EXIT_SUCCESS);
@@ -431,9 +442,7 @@ private:
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1) {
-        answer(argv[1]);
-    }
+    answer_arguments(argc, argv);
     arrayUnion lists;
     lists.input();
     lists.find_union();
