@@ -48,18 +48,20 @@ constexpr std::size_t quote_limit = 32;
 // Room for a quote: its two quote marks, every byte escaped as \xHH, "..." and a null.
 constexpr std::size_t quote_capacity = 2 + 4 * quote_limit + 3 + 1;
 
-// Room for one message line: the longest, naming a value and quoting it, takes under 200
-// bytes; a system's reason past what is left would be cut, the line end kept.
+// Room for one message line; a system's reason too long for it is cut short.
 constexpr std::size_t line_capacity = 256;
 
-// Writes "Q4: message" to standard error as one line in a single write, so that runs
-// sharing standard error cannot mix their lines, and ends the run with status 1. Standard
-// output is flushed at every line, so what was printed is out already; it is left alone
-// here, as it may be closed.
+// The longest message that Q4 composes fits, with room for its line end.
+static_assert(sizeof("Q4: value 10 of the second array: ") + quote_capacity +
+                      sizeof(" is not an integer") <
+                  line_capacity,
+              "line_capacity holds every message");
+
+// Writes "Q4: message" to standard error as one line in a single write, and ends the run
+// with status 1.
 [[noreturn]] void fail(const char* message)
 {
     std::array<char, line_capacity> line{};
-    // One byte is held back for the line end.
     std::snprintf(line.data(), line.size() - 1, "Q4: %s", message);
     const std::size_t size = std::strlen(line.data());
     line[size] = '\n';
@@ -67,8 +69,8 @@ constexpr std::size_t line_capacity = 256;
     std::exit(EXIT_FAILURE);
 }
 
-// Ends the run with "Q4: what: reason", where reason is the system's text for the error
-// number; a zero error number, which names no reason, leaves the reason out.
+// Ends the run with "Q4: what: reason", the system's reason for the error number, or with
+// "Q4: what" alone when the error number is 0.
 [[noreturn]] void fail_system(const char* what, int error)
 {
     if (error == 0) {
@@ -116,14 +118,11 @@ void close_output()
     check_output(std::fclose(stdout) != 0);
 }
 
-// The buffer of standard input from a file or a pipe, so that a long input takes reads of
-// 64 KiB rather than of the C library's 4 KiB; it is static, as Q4 allocates nothing. A pipe
-// still hands over what it has, without waiting to fill it.
+// The buffer of standard input when it is not a terminal: reads of 64 KiB, not the C
+// library's 4 KiB. Static, as Q4 allocates nothing.
 std::array<char, 65536> input_buffer;
 
-// Returns the next byte of standard input, or EOF at its end. A read error ends the run
-// instead, so that it is never taken for the end of a value or of the input. Q4 has one
-// thread, so the stream's lock is not taken; unlocked, the read of a byte is inlined.
+// Returns the next byte of standard input, or EOF at its end; a read error ends the run.
 int next_byte()
 {
     const int byte = read_byte();
@@ -169,11 +168,9 @@ struct token {
     bool not_integer = false; // whether it holds a byte that no integer can
 };
 
-// Reads the next token from standard input in constant memory, however long it is: an
-// optional sign, then digits, with any number of leading zeros. The separator after it is
-// left unread, for the next token or whoever reads after Q4. Once the quote is full and the
-// token is known to be bad, reading on could not make it valid, so the rest is left unread
-// too: an endless token fails at once.
+// Reads the next token from standard input in constant memory: an optional sign, then
+// digits. The separator after it is left unread, and so is the rest of a token known to be
+// bad once its quote is full.
 token read_token()
 {
     token word;
@@ -234,10 +231,8 @@ void finish_input()
 }
 
 // Quotes the first bytes of a token or an argument, at most quote_limit of them, for a
-// one-line message: printable ASCII as it is, a backslash and the quote mark after a
-// backslash, and every other byte as \xHH, so that nothing from the input can act on a
-// terminal or pass for the end of the quote; "..." after the closing quote says that the
-// text was cut.
+// one-line message: printable ASCII as it is, \\ and \' for a backslash and a quote mark,
+// any other byte as \xHH, and "..." after the quote when the text was cut.
 std::array<char, quote_capacity> quote(const char* shown, std::size_t shown_size, bool cut)
 {
     constexpr std::array<char, 16> hex_digits = {'0', '1', '2', '3', '4', '5', '6', '7',
@@ -335,19 +330,16 @@ public:
     arrayUnion& operator=(const arrayUnion&) = delete;
 
     // Prompts for and reads the ten values of the first list, then the five of the second,
-    // and leaves the rest of the input to whoever reads it next. Each prompt is flushed, so
-    // that it shows before the program waits for input.
+    // and leaves the rest of the input to whoever reads it next. Each prompt shows before
+    // Q4 waits for input.
     void input()
     {
-        // A long input is read in large blocks. A terminal hands over a typed line at a time,
-        // so there the C library's own buffer is kept, and finish_input drops what is left.
         if (!input_is_terminal()) {
             std::setvbuf(stdin, input_buffer.data(), _IOFBF, input_buffer.size());
         }
         write_text("Enter values for first array:\n");
         flush_output();
-        // Registered as the first read is due, as gnulib registers close_stdin. The C library
-        // has room for at least 32 such functions, so the call cannot fail.
+        // The C library has room for at least 32 such functions, so the call cannot fail.
         std::atexit(finish_input);
         for (std::size_t p = 0; p < first_size; ++p) {
             first[p] = read_value(p);
