@@ -14,10 +14,62 @@
 #include <limits>
 #include <utility>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <sys/select.h>
 #include <unistd.h>
+#endif
 
 namespace {
+
+#ifdef _WIN32
+
+// Makes standard input read as bytes, so that no byte ends the input or is changed.
+void prepare_input()
+{
+    _setmode(_fileno(stdin), _O_BINARY);
+}
+
+// Tells whether standard input is a console, and gives its mode when it is one.
+bool console_input(DWORD& mode)
+{
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+// Tells whether standard input is a console that a person types at; no other device is.
+bool input_is_terminal()
+{
+    DWORD mode = 0;
+    return console_input(mode);
+}
+
+// Tells whether the next byte typed on the current line can be read without waiting: a
+// console that reads whole lines hands over the rest of a line together with its start.
+bool typed_byte_waiting()
+{
+    DWORD mode = 0;
+    return console_input(mode) && (mode & ENABLE_LINE_INPUT) != 0;
+}
+
+// Returns the next byte of standard input, or EOF, without taking the stream's lock.
+int read_byte()
+{
+    return _getc_nolock(stdin);
+}
+
+#else
+
+// Makes standard input read as bytes, as POSIX streams always do.
+void prepare_input()
+{
+}
 
 // Tells whether standard input is a terminal.
 bool input_is_terminal()
@@ -41,6 +93,8 @@ int read_byte()
 {
     return getc_unlocked(stdin);
 }
+
+#endif
 
 // A message quotes at most this many bytes of an offending token or argument.
 constexpr std::size_t quote_limit = 32;
@@ -334,6 +388,7 @@ public:
     // Q4 waits for input.
     void input()
     {
+        prepare_input();
         if (!input_is_terminal()) {
             std::setvbuf(stdin, input_buffer.data(), _IOFBF, input_buffer.size());
         }
