@@ -29,6 +29,8 @@
 #   --tty                  standard input and output are a terminal, echo off, where INPUT is typed
 #   --rest=TEXT            what is left of the input for the next reader is TEXT (printf %b)
 #   --sanitized            Q4 is built with the sanitizers, so a memory cap cannot apply
+#   --launcher=PROGRAM     Q4 runs through PROGRAM, as a Windows build runs through Wine
+#   --crlf                 Q4 ends its lines with CR LF, as on Windows
 # A case that cannot run here exits 77, which CTest shows as skipped.
 set -u
 declare -A option=()
@@ -37,7 +39,7 @@ while [[ ${1:-} == --* ]]; do
     case ${1%%=*} in
     --arg) args+=("${1#*=}") ;;
     --stdin | --zeros | --hold | --nonblocking | --stdout | --file-size-cap | --inject | --memory-cap | \
-        --line-writes | --tty | --rest | --sanitized) option[${1%%=*}]=${1#*=} ;;
+        --line-writes | --tty | --rest | --sanitized | --launcher | --crlf) option[${1%%=*}]=${1#*=} ;;
     *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
     shift
@@ -50,6 +52,16 @@ skip() { echo "skipped: $1" && exit 77; }
     skip "strace cannot trace here: ${reason%%$'\n'*}"
 [[ ! -v option[--tty] ]] || reason=$(script -qec true /dev/null 2>&1 < /dev/null) ||
     skip "script cannot make a terminal here: ${reason%%$'\n'*}"
+declare -A beyond_launcher=([--inject]="strace would count the launcher's system calls"
+    [--line-writes]="strace would count the launcher's system calls"
+    [--memory-cap]="the launcher needs more address space than the cap"
+    [--file-size-cap]="the launcher words a write past the file size limit its own way"
+    [--nonblocking]="the launcher waits on a non-blocking pipe"
+    [--tty]="the launcher draws a console of its own on a terminal")
+for name in "${!option[@]}"; do
+    [[ ! -v option[--launcher] || ! -v beyond_launcher[$name] ]] || skip "${beyond_launcher[$name]}"
+done
+[[ ! -v option[--launcher] || ! -d ${option[--stdin]:-} ]] || skip "the launcher words a directory read its own way"
 
 # Each stream compared is a file of that name under expected/ and actual/.
 dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT && mkdir "$dir/expected" "$dir/actual"
@@ -69,6 +81,7 @@ prints) printf '%b' "$4" > "$out"; expected_status=0
 waits) first_prompts "$4" > "$out"; expected_status="still waiting for input"; option[--hold]= ;;
 *) echo "check.sh: unknown kind '$kind'" >&2 && exit 2 ;;
 esac
+[[ ! -v option[--crlf] ]] || sed -i 's/$/\r/' "$out" "$err"
 [[ ! -v option[--rest] ]] || printf '%b' "${option[--rest]}" > "$dir/expected/rest"
 
 { head -c "${option[--zeros]:-0}" /dev/zero | tr '\0' 0; printf '%b' "$input"; } > "$dir/input"
@@ -96,19 +109,20 @@ fi
 # A sanitized build's leak check cannot work under strace; Q4 allocates nothing for it to find.
 [[ ${command[*]} != *strace* ]] || command=(env ASAN_OPTIONS=detect_leaks=0 "${command[@]}")
 [[ ! -v option[--memory-cap] ]] || command+=(prlimit --as=$((option[--memory-cap] * 1024)))
+[[ ! -v option[--launcher] ]] || command+=("${option[--launcher]}")
 command+=("$q4" "${args[@]}")
 run() { timeout "$limit" "${command[@]}" <&3 2> "$actual/stderr"; }
 
 if [ "$kind" = waits ]; then
     # Started on its own, the command is Q4's own process, which the poll watches and the exit
-    # trap ends. Q4 waits once it sleeps on its input; then everything it flushed is in the
-    # file. Delays double from 10 ms, as in coreutils' retry_delay_, to $limit s in all.
+    # trap ends. Q4 waits once it sleeps with the prompts out (a launcher may sleep before).
+    # Delays double from 10 ms, as in coreutils' retry_delay_, to $limit s in all.
     "${command[@]}" <&3 > "$actual/stdout" 2> "$actual/stderr" & pid=$!
     trap 'kill "$pid" 2> /dev/null; wait "$pid" 2> /dev/null; rm -rf "$dir"' EXIT
     for delay in 0 0.01 0.02 0.04 0.08 0.16 0.32 0.64 1.28 2.56 5.12; do
         sleep "$delay" && name='' state=''
         read -r _ name state _ 2> /dev/null < "/proc/$pid/stat" || break
-        [[ $name != "(${q4##*/})" || $state != S ]] || break
+        [[ $name != "(${q4##*/})" || $state != S ]] || ! cmp -s "$out" "$actual/stdout" || break
     done
     case $state in
     S) status=$expected_status ;;
