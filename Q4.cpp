@@ -350,7 +350,7 @@ constexpr const char* version = "Q4 " Q4_VERSION "\n"
 
 // Answers --help or --version on standard output and ends the run, or refuses any other
 // argument before anything is prompted or read; returns when there is no argument.
-void answer_arguments(int argc, char* argv[])
+void answer_arguments(int argc, const char* const argv[])
 {
     if (argc < 2) {
         return;
