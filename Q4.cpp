@@ -349,9 +349,16 @@ constexpr const char* version = "Q4 " Q4_VERSION "\n"
                                 "License MIT <https://spdx.org/licenses/MIT.html>\n";
 
 // Answers --help or --version on standard output and ends the run, or refuses any other
-// argument before anything is prompted or read; returns when there is no argument.
+// argument before anything is prompted or read; returns when there is none. "--" ends the
+// options, and whatever follows it is an operand.
 void answer_arguments(int argc, const char* const argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--") == 0) {
+        if (argc > 2) {
+            refuse("extra operand", argv[2]);
+        }
+        return;
+    }
     if (argc < 2) {
         return;
     }
