@@ -335,8 +335,10 @@ std::array<char, quote_capacity> quote(const char* shown, std::size_t shown_size
 // What --help prints.
 constexpr const char* usage =
     "Usage: Q4 [OPTION]\n"
-    "Read ten integers and then five from standard input, and print their union twice:\n"
-    "first in the order it was built, then sorted in ascending order.\n"
+    "  or:  Q4 < FILE\n"
+    "Read ten integers and then five from standard input, as typed or from FILE, and\n"
+    "print their union twice: first in the order it was built, then sorted in\n"
+    "ascending order.\n"
     "\n"
     "      --help     display this help and exit\n"
     "      --version  output version information and exit\n"
@@ -344,9 +346,12 @@ constexpr const char* usage =
     "Full documentation: man Q4\n";
 
 // What --version prints. The build defines Q4_VERSION as the project's version.
-constexpr const char* version = "Q4 " Q4_VERSION "\n"
-                                "Copyright (C) 2026 the Q4 authors\n"
-                                "License MIT <https://spdx.org/licenses/MIT.html>\n";
+constexpr const char* version =
+    "Q4 " Q4_VERSION "\n"
+    "Copyright (C) 2026 the Q4 authors\n"
+    "License MIT <https://spdx.org/licenses/MIT.html>\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 // Answers --help or --version on standard output and ends the run, or refuses any other
 // argument before anything is prompted or read; returns when there is none. "--" ends the
