@@ -343,7 +343,7 @@ constexpr const char* usage =
     "      --help     display this help and exit\n"
     "      --version  output version information and exit\n"
     "\n"
-    "Full documentation: man Q4\n";
+    "Full documentation: man Q4 (on Windows, Q4.txt beside Q4.exe)\n";
 
 // What --version prints. The build defines Q4_VERSION as the project's version.
 constexpr const char* version =

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# What Q4 installs, and the package that `cpack` makes of it: a Debian package laid out as
-# Debian's policy asks.
+# What Q4 installs, and the package that `cpack` makes of it: on Linux a Debian package laid
+# out as Debian's policy asks, for Windows a zip of Q4.exe and texts that Windows opens.
 
 set(CPACK_PACKAGE_NAME Q4)
 set(CPACK_PACKAGE_VENDOR "the Q4 authors")
@@ -14,6 +14,26 @@ followed by each value of the second list that the first lacks.
 
 A bad or missing value, a read error and a write error each end the run
 with one line on standard error and a non-zero exit status.]])
+
+if(WIN32)
+  # Beside Q4.exe: the manual rendered as plain text, the README and the licence, each
+  # with CR LF line ends.
+  find_program(GROFF groff REQUIRED)
+  set(texts ${CMAKE_CURRENT_BINARY_DIR}/Q4.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
+    ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+  add_custom_command(OUTPUT ${texts}
+    COMMAND ${CMAKE_COMMAND} -DGROFF=${GROFF} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+      -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows-texts.cmake
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/Q4.1 README.md LICENSE cmake/windows-texts.cmake)
+  add_custom_target(texts ALL DEPENDS ${texts})
+  install(TARGETS Q4 DESTINATION .)
+  install(FILES ${texts} DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME Q4-${PROJECT_VERSION}-windows-x86_64)
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+  return()
+endif()
 
 # Debian's changelog, made from NEWS: one entry a release, each paragraph an item, the
 # headings left out; a release's date and time, as `date -R` gives them, end its entry.

@@ -1,0 +1,12 @@
+# SPDX-License-Identifier: MIT
+# Writes the texts that go beside Q4.exe, with Windows' CR LF line ends: Q4.txt, the manual
+# page Q4.1 rendered as plain ASCII by GROFF, and README.txt and LICENSE.txt from the files
+# of SOURCE_DIR.
+execute_process(COMMAND ${GROFF} -man -Tascii -P-cbou Q4.1 OUTPUT_VARIABLE Q4
+  COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${SOURCE_DIR}/README.md README)
+file(READ ${SOURCE_DIR}/LICENSE LICENSE)
+foreach(text IN ITEMS Q4 README LICENSE)
+  string(REPLACE "\n" "\r\n" crlf "${${text}}")
+  file(WRITE ${text}.txt "${crlf}")
+endforeach()
