@@ -4,6 +4,8 @@
 # of SOURCE_DIR.
 execute_process(COMMAND ${GROFF} -man -Tascii -P-cbou Q4.1 OUTPUT_VARIABLE Q4
   COMMAND_ERROR_IS_FATAL ANY)
+# Runs of empty lines are squeezed to one, as man shows the page.
+string(REGEX REPLACE "\n\n\n+" "\n\n" Q4 "${Q4}")
 file(READ ${SOURCE_DIR}/README.md README)
 file(READ ${SOURCE_DIR}/LICENSE LICENSE)
 foreach(text IN ITEMS Q4 README LICENSE)
