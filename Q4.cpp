@@ -358,16 +358,16 @@ constexpr const char* version =
 // options, and whatever follows it is an operand.
 void answer_arguments(int argc, const char* const argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "--") == 0) {
+    if (argc < 2) {
+        return;
+    }
+    const char* const argument = argv[1];
+    if (std::strcmp(argument, "--") == 0) {
         if (argc > 2) {
             refuse("extra operand", argv[2]);
         }
         return;
     }
-    if (argc < 2) {
-        return;
-    }
-    const char* const argument = argv[1];
     if (std::strcmp(argument, "--help") == 0) {
         write_text(usage);
     } else if (std::strcmp(argument, "--version") == 0) {
