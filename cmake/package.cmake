@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# What Q4 installs, and the package that `cpack` makes of it: on Linux a Debian package laid
-# out as Debian's policy asks, for Windows a zip of Q4.exe and texts that Windows opens.
+# What Q4 installs, and how `cpack` packs it: on Linux a Debian package laid out as
+# Debian's policy asks, for Windows a zip of Q4.exe and texts that Windows opens.
 
 set(CPACK_PACKAGE_NAME Q4)
 set(CPACK_PACKAGE_VENDOR "the Q4 authors")
@@ -31,7 +31,6 @@ if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME Q4-${PROJECT_VERSION}-windows-x86_64)
   set(CPACK_STRIP_FILES ON)
-  include(CPack)
   return()
 endif()
 
@@ -107,4 +106,3 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Strips the packaged binary as Debian's dh_strip does, .comment and .note sections too.
 set(CPACK_Q4_STRIP ${CMAKE_STRIP})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/strip.cmake)
-include(CPack)
