@@ -135,11 +135,20 @@ static_assert(sizeof("Q4: value 10 of the second array: ") + quote_capacity +
     fail(message.data());
 }
 
-// Ends the run with the system's reason when a write to standard output has failed.
+// Ends the run with the system's reason for a failed write to standard output.
+[[noreturn]] void fail_output()
+{
+    fail_system("error writing standard output", errno);
+}
+
+// Ends the run when a write to standard output has failed, as the call's result or the
+// stream's error flag tells. When a write fails, musl, and glibc at a terminal (line
+// buffered), drop what they held, and fwrite may still return the full count: the flag is
+// then the only trace of the loss, as every later flush and the close succeed.
 void check_output(bool failed)
 {
-    if (failed) {
-        fail_system("error writing standard output", errno);
+    if (failed || std::ferror(stdout) != 0) {
+        fail_output();
     }
 }
 
@@ -169,7 +178,9 @@ void flush_output()
 // Closes standard output, so that a write that fails only now, as on NFS, is reported too.
 void close_output()
 {
-    check_output(std::fclose(stdout) != 0);
+    if (std::fclose(stdout) != 0) {
+        fail_output();
+    }
 }
 
 // The buffer of standard input when it is not a terminal: reads of 64 KiB, not the C
