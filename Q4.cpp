@@ -351,6 +351,7 @@ constexpr const char* usage =
     "print their union twice: first in the order it was built, then sorted in\n"
     "ascending order.\n"
     "\n"
+    "      --         end the options, for scripts that pass arguments on\n"
     "      --help     display this help and exit\n"
     "      --version  output version information and exit\n"
     "\n"
