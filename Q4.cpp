@@ -2,6 +2,16 @@
 // Q4: read two lists of integers, ten and then five, and print their union,
 // first in the order it was built and then in ascending order.
 
+// The version that --version prints, and the one place where it is set: the build reads it
+// from this line.
+#define Q4_VERSION "1.2.0"
+
+// A strict ISO C++ compile hides POSIX from glibc's, musl's and newlib's (Cygwin's) headers
+// unless a POSIX level is asked for; the other systems show it unasked.
+#if (defined(__linux__) || defined(__CYGWIN__)) && !defined(_POSIX_C_SOURCE)
+#define _POSIX_C_SOURCE 200809L
+#endif
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -18,7 +28,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -357,7 +369,7 @@ constexpr const char* usage =
     "\n"
     "Full documentation: man Q4 (on Windows, Q4.txt beside Q4.exe)\n";
 
-// What --version prints. The build defines Q4_VERSION as the project's version.
+// What --version prints.
 constexpr const char* version =
     "Q4 " Q4_VERSION "\n"
     "Copyright (C) 2026 the Q4 authors\n"
