@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# What Q4 installs, and how `cpack` packs it: on Linux a Debian package laid out as
-# Debian's policy asks, for Windows a zip of Q4.exe and texts that Windows opens.
+# What Q4 installs, and how `cpack` packs it: a Debian package laid out as Debian's
+# policy asks, or for Windows a zip of Q4.exe and texts that Windows opens.
 
 set(CPACK_PACKAGE_NAME Q4)
 set(CPACK_PACKAGE_VENDOR "the Q4 authors")
@@ -16,11 +16,15 @@ A bad or missing value, a read error and a write error each end the run
 with one line on standard error and a non-zero exit status.]])
 
 if(WIN32)
-  # Beside Q4.exe: the manual rendered as plain text, the README and the licence, each
-  # with CR LF line ends.
-  find_program(GROFF groff REQUIRED)
-  set(texts ${CMAKE_CURRENT_BINARY_DIR}/Q4.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
-    ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+  # Beside Q4.exe: README.txt and LICENSE.txt, and the manual rendered as plain text,
+  # Q4.txt, where groff is found; each with CR LF line ends.
+  find_program(GROFF groff)
+  set(texts ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+  if(GROFF)
+    list(APPEND texts ${CMAKE_CURRENT_BINARY_DIR}/Q4.txt)
+  else()
+    message(STATUS "Left out of the Windows zip, as groff is not found: Q4.txt, the manual")
+  endif()
   add_custom_command(OUTPUT ${texts}
     COMMAND ${CMAKE_COMMAND} -DGROFF=${GROFF} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
       -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows-texts.cmake
@@ -35,7 +39,8 @@ if(WIN32)
 endif()
 
 # Debian's changelog, made from NEWS: one entry a release, each paragraph an item, the
-# headings left out; a release's date and time, as `date -R` gives them, end its entry.
+# headings left out; a release's date and time, kept in NEWS in the form that Debian's
+# changelog takes, end its entry.
 file(STRINGS NEWS news)
 set(changelog "")
 set(item "")
@@ -49,13 +54,11 @@ endmacro()
 macro(end_entry)
   end_item()
   if(NOT date STREQUAL "")
-    execute_process(COMMAND date -u -R -d "${date}" OUTPUT_VARIABLE stamp
-      OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    string(APPEND changelog " -- ${CPACK_PACKAGE_CONTACT}  ${stamp}\n\n")
+    string(APPEND changelog " -- ${CPACK_PACKAGE_CONTACT}  ${date}\n\n")
   endif()
 endmacro()
 foreach(line IN LISTS news)
-  if(line MATCHES "^\\* Noteworthy changes in release ([^ ]+) \\(([-0-9]+ [0-9:]+ UTC)\\)$")
+  if(line MATCHES "^\\* Noteworthy changes in release ([^ ]+) \\((.+)\\)$")
     end_entry()
     string(APPEND changelog "q4 (${CMAKE_MATCH_1}) unstable; urgency=medium\n\n")
     set(date ${CMAKE_MATCH_2})
@@ -84,17 +87,9 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
   "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
   "Upstream-Name: Q4\n\nFiles: *\nCopyright: ${holder}\nLicense: Expat\n ${license}\n")
 
-# The manual page and the changelog, compressed as Debian does: gzip -9, without the
-# name and time that would make two builds differ.
-find_program(GZIP gzip REQUIRED)
-foreach(file Q4.1 changelog)
-  add_custom_command(OUTPUT ${file}.gz
-    COMMAND ${GZIP} -9nf -k ${file} DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file})
-endforeach()
-add_custom_target(compressed ALL DEPENDS Q4.1.gz changelog.gz)
 install(TARGETS Q4)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Q4.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Q4.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
@@ -103,6 +98,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Strips the packaged binary as Debian's dh_strip does, .comment and .note sections too.
+# Strips and compresses in the staging directory, as Debian's helpers do.
 set(CPACK_Q4_STRIP ${CMAKE_STRIP})
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/strip.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian-files.cmake)
