@@ -16,8 +16,8 @@ A bad or missing value, a read error and a write error each end the run
 with one line on standard error and a non-zero exit status.]])
 
 if(WIN32)
-  # Beside Q4.exe: README.txt and LICENSE.txt, and the manual rendered as plain text,
-  # Q4.txt, where groff is found; each with CR LF line ends.
+  # Beside Q4.exe, each with CR LF line ends: a README.txt written for Windows, LICENSE.txt,
+  # and, where groff is found, the manual rendered as plain text, Q4.txt.
   find_program(GROFF groff)
   set(texts ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
   if(GROFF)
@@ -28,7 +28,8 @@ if(WIN32)
   add_custom_command(OUTPUT ${texts}
     COMMAND ${CMAKE_COMMAND} -DGROFF=${GROFF} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
       -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows-texts.cmake
-    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/Q4.1 README.md LICENSE cmake/windows-texts.cmake)
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/Q4.1 windows/README.txt windows/manual-note.txt
+      LICENSE cmake/windows-texts.cmake)
   add_custom_target(texts ALL DEPENDS ${texts})
   install(TARGETS Q4 DESTINATION .)
   install(FILES ${texts} DESTINATION .)
