@@ -5,7 +5,7 @@
 # to compare under DIR/actual, or prints "skipped: REASON" and exits 77 where a tool cannot
 # serve the case. Needs bash 3.2 and POSIX utilities.   check.sh [OPTION]... INPUT DIR -- COMMAND...
 set -u
-zeros=0 hold='' nonblocking='' wait='' rest='' tty='' inject='' writes='' cap=() stdout='' errors=''
+zeros=0 hold='' nonblocking='' wait='' rest='' tty='' inject='' writes='' cap='' stdout='' errors=''
 while [ "$3" != -- ]; do
     case $1 in
     --zeros=*) zeros=${1#*=} ;;
@@ -16,8 +16,8 @@ while [ "$3" != -- ]; do
     --tty) tty=1 ;;
     --inject=*) inject=${1#*=} ;;
     --line-writes) writes=1 ;;
-    --memory-cap=*) cap=(prlimit --as=$((${1#*=} * 1024))) ;;
-    --file-size-cap=*) cap=(prlimit --fsize="${1#*=}") && trap '' XFSZ ;;
+    --memory-cap=*) cap=--as=$((${1#*=} * 1024)) ;;
+    --file-size-cap=*) cap=--fsize=${1#*=} && trap '' XFSZ ;;
     --stdout=*) stdout=${1#*=} ;;
     *) echo "check.sh: unknown option '$1'" >&2 && exit 2 ;;
     esac
@@ -40,7 +40,8 @@ fi
 
 # The command that runs Q4, under the fault or in the cap that the options ask for. A
 # sanitized build's leak check cannot work under strace; Q4 allocates nothing for it to find.
-command=("${cap[@]}")
+command=()
+[ -z "$cap" ] || command+=(prlimit "$cap")
 [ -z "$inject$writes" ] || command+=(env ASAN_OPTIONS=detect_leaks=0 strace -o "$actual/trace")
 [ -z "$inject" ] || command+=(-e trace="${inject%%:*}" -e inject="$inject" -P /proc/self/fd/0 -P /proc/self/fd/1)
 [ -z "$writes" ] || command+=(-e trace=write)
