@@ -4,7 +4,7 @@
 
 // The version that --version prints, and the one place where it is set: the build reads it
 // from this line.
-#define Q4_VERSION "1.2.0"
+#define Q4_VERSION "1.3.0"
 
 // A strict ISO C++ compile hides POSIX from glibc's, musl's and newlib's (Cygwin's) headers
 // unless a POSIX level is asked for; the other systems show it unasked.
