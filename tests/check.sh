@@ -11,7 +11,7 @@ while [ "$3" != -- ]; do
     --zeros=*) zeros=${1#*=} ;;
     --hold) hold=1 ;;
     --nonblocking) hold=1 nonblocking=1 ;;
-    --wait) wait=1 ;;
+    --wait) hold=1 wait=1 ;;
     --rest=*) rest=1 ;;
     --tty) tty=1 ;;
     --inject=*) inject=${1#*=} ;;
