@@ -10,12 +10,12 @@ file(REMOVE_RECURSE ${actual})
 file(MAKE_DIRECTORY ${actual})
 if(shell STREQUAL "")
   cmake_language(EVAL CODE "execute_process(COMMAND ${command} INPUT_FILE [==[${stdin}]==]
-    OUTPUT_FILE [==[${stdout}]==] ERROR_FILE ${actual}/stderr RESULT_VARIABLE got_status
-    TIMEOUT 10)")
+    OUTPUT_FILE [==[${stdout}]==] ERROR_FILE [==[${actual}/stderr]==]
+    RESULT_VARIABLE got_status TIMEOUT 10)")
 else()
   cmake_language(EVAL CODE "execute_process(COMMAND [==[${shell}]==]
-    ${CMAKE_CURRENT_LIST_DIR}/check.sh ${check_options} [==[${input}]==] ${CASE} -- ${command}
-    RESULT_VARIABLE result)")
+    [==[${CMAKE_CURRENT_LIST_DIR}/check.sh]==] ${check_options} [==[${input}]==]
+    [==[${CASE}]==] -- ${command} RESULT_VARIABLE result)")
   if(result EQUAL 77)
     return()
   elseif(NOT result EQUAL 0)
