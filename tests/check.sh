@@ -50,7 +50,8 @@ if [ -n "$tty" ]; then
     # In the terminal that script makes, with line ends left as they are, Q4 runs and then
     # what was typed and not read is taken without waiting, as the next reader would take it.
     printf -v child '%q ' "${command[@]}" && printf -v at %q "$actual"
-    child="stty -onlcr; $child" && [ -z "$stdout" ] || child+="> $(printf %q "$stdout") "
+    child="stty -onlcr; $child"
+    [ -z "$stdout" ] || child+="> $(printf %q "$stdout") "
     child+="2> $at/stderr; status=\$?; stty -icanon min 0 time 0; cat > $at/rest; exit \$status"
     command=(script -qec "$child" --echo never /dev/null) stdout='' errors=/dev/null
 fi
