@@ -154,9 +154,8 @@ static_assert(sizeof("Q4: value 10 of the second array: ") + quote_capacity +
 }
 
 // Ends the run when a write to standard output has failed, as the call's result or the
-// stream's error flag tells. When a write fails, musl, and glibc at a terminal (line
-// buffered), drop what they held, and fwrite may still return the full count: the flag is
-// then the only trace of the loss, as every later flush and the close succeed.
+// stream's error flag tells: musl, and glibc at a terminal, drop what they held on a failed
+// write and may report success, so the flag can be the only trace of the loss.
 void check_output(bool failed)
 {
     if (failed || std::ferror(stdout) != 0) {
