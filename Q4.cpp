@@ -111,8 +111,11 @@ int read_byte()
 // A message quotes at most this many bytes of an offending token or argument.
 constexpr std::size_t quote_limit = 32;
 
-// Room for a quote: its two quote marks, every byte escaped as \xHH, "..." and a null.
-constexpr std::size_t quote_capacity = 2 + 4 * quote_limit + 3 + 1;
+// Room for the quoted bytes, each escaped as \xHH at most, and a null.
+constexpr std::size_t escaped_capacity = 4 * quote_limit + 1;
+
+// Room for a quote: the quoted bytes between two quote marks, and "...".
+constexpr std::size_t quote_capacity = 2 + escaped_capacity + 3;
 
 // Room for one message line; a system's reason too long for it is cut short.
 constexpr std::size_t line_capacity = 256;
@@ -311,33 +314,22 @@ void finish_input()
 // any other byte as \xHH, and "..." after the quote when the text was cut.
 std::array<char, quote_capacity> quote(const char* shown, std::size_t shown_size, bool cut)
 {
-    constexpr std::array<char, 16> hex_digits = {'0', '1', '2', '3', '4', '5', '6', '7',
-                                                 '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
-    std::array<char, quote_capacity> quoted{}; // the bytes left over end the text
+    std::array<char, escaped_capacity> escaped{}; // the bytes left over end the text
     std::size_t size = 0;
-    const auto put = [&quoted, &size](char c) { quoted[size++] = c; };
-
-    put('\'');
     for (std::size_t i = 0; i < shown_size; ++i) {
         const auto byte = static_cast<unsigned char>(shown[i]);
         if (byte == '\\' || byte == '\'') {
-            put('\\');
-            put(static_cast<char>(byte));
+            escaped[size++] = '\\';
+            escaped[size++] = static_cast<char>(byte);
         } else if (byte >= ' ' && byte <= '~') {
-            put(static_cast<char>(byte));
+            escaped[size++] = static_cast<char>(byte);
         } else {
-            put('\\');
-            put('x');
-            put(hex_digits[byte / hex_digits.size()]);
-            put(hex_digits[byte % hex_digits.size()]);
+            size += static_cast<std::size_t>(
+                std::snprintf(&escaped[size], escaped.size() - size, "\\x%02x", unsigned{byte}));
         }
     }
-    put('\'');
-    if (cut) {
-        put('.');
-        put('.');
-        put('.');
-    }
+    std::array<char, quote_capacity> quoted{};
+    std::snprintf(quoted.data(), quoted.size(), "'%s'%s", escaped.data(), cut ? "..." : "");
     return quoted;
 }
 
