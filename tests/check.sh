@@ -13,7 +13,7 @@ while [ "$3" != -- ]; do
     --nonblocking) hold=1 nonblocking=1 ;;
     --wait) hold=1 wait=1 ;;
     --rest=*) rest=1 ;;
-    --tty) tty=1 ;;
+    --tty) hold=1 tty=1 ;;
     --inject=*) inject=${1#*=} ;;
     --line-writes) writes=1 ;;
     --memory-cap=*) cap=--as=$((${1#*=} * 1024)) ;;
