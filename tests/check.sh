@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs Q4 for a case that needs more than files for its streams, with the options that
-# tests/CMakeLists.txt lists: writes what Q4 printed, its status, and what the options ask
-# to compare under DIR/actual, or prints "skipped: REASON" and exits 77 where a tool cannot
-# serve the case. Needs bash 3.2 and POSIX utilities.   check.sh [OPTION]... INPUT DIR -- COMMAND...
+# Runs Q4 for a case of tests/CMakeLists.txt whose options need more than files for its
+# streams: leaves what Q4 printed on each stream, its status, and what the options ask to
+# compare under CASE/actual, or prints "skipped: REASON" and exits 77 where a tool cannot
+# serve the case. COMMAND runs Q4, on CASE/input, with the arguments in CASE/args, one a
+# line. Needs bash 3.2 and POSIX utilities.   check.sh [OPTION]... CASE COMMAND...
 set -u
 zeros=0 hold='' nonblocking='' wait='' rest='' tty='' inject='' writes='' cap='' stdout='' errors=''
-while [ "$3" != -- ]; do
+while [ "${1#--}" != "$1" ]; do
     case $1 in
     --zeros=*) zeros=${1#*=} ;;
     --hold) hold=1 ;;
     --nonblocking) hold=1 nonblocking=1 ;;
     --wait) hold=1 wait=1 ;;
-    --rest=*) rest=1 ;;
+    --rest) rest=1 ;;
     --tty) hold=1 tty=1 ;;
     --inject=*) inject=${1#*=} ;;
     --line-writes) writes=1 ;;
@@ -23,14 +24,16 @@ while [ "$3" != -- ]; do
     esac
     shift
 done
-input=$1 actual=$2/actual expected=$2/expected limit=10 && shift 3
+case=$1 actual=$1/actual limit=10 && shift
+while IFS= read -r arg; do set -- "$@" "$arg"; done < "$case/args"
 skip() { echo "skipped: $1" && exit 77; }
 [ -z "$inject$writes" ] || why=$(strace -o /dev/null true 2>&1) || skip "strace cannot trace here: $why"
+[ -z "$cap" ] || why=$(prlimit "$cap" true 2>&1) || skip "prlimit cannot cap here: $why"
 [ -z "$tty" ] || why=$(script -qec true /dev/null 2>&1 < /dev/null) || skip "script makes no terminal here: $why"
 
 # The input is a file, or a pipe that the case holds open at 4: a writer opens it for a
 # moment, so that the read end opens at once, and the input is in it before Q4 starts.
-{ head -c "$zeros" /dev/zero | tr '\0' 0 && printf '%b' "$input"; } > "$actual/input"
+{ head -c "$zeros" /dev/zero | tr '\0' 0 && cat "$case/input"; } > "$actual/input"
 exec 3< "$actual/input"
 if [ -n "$hold" ]; then
     mkfifo "$actual/pipe" && { : > "$actual/pipe" & } && exec 3< "$actual/pipe"
@@ -62,7 +65,7 @@ poll() {
     for delay in 0 0.01 0.02 0.04 0.08 0.16 0.32 0.64 1.28 2.56 5.12; do
         sleep "$delay"
         kill -0 "$pid" 2> /dev/null || return 0
-        [ $# -eq 0 ] || ! cmp -s "$expected/stdout" "$actual/stdout" || return 0
+        [ $# -eq 0 ] || ! cmp -s "$case/expected/stdout" "$actual/stdout" || return 0
     done
     return 1
 }
@@ -79,5 +82,6 @@ wait "$pid"
 status=${status:-$?}
 exec 4>&-
 [ -z "$rest" ] || [ -n "$tty" ] || cat <&3 > "$actual/rest"
-[ -z "$writes" ] || for fd in 1 2; do grep -c "^write($fd," "$actual/trace"; done > "$actual/writes"
-echo "$status" > "$actual/status"
+[ -z "$writes" ] || printf %s,%s "$(grep -c '^write(1,' "$actual/trace")" \
+    "$(grep -c '^write(2,' "$actual/trace")" > "$actual/line-writes"
+printf %s "$status" > "$actual/status"

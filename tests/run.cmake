@@ -1,50 +1,76 @@
 # SPDX-License-Identifier: MIT
-# Runs one case of tests/CMakeLists.txt, as CASE/CONFIG.cmake describes it, and checks Q4's
-# whole transcript, each stream exactly, against the files under CASE/expected, and its exit
-# status. Q4 runs here, or with a shell through check.sh, which leaves the streams that it
-# captured under CASE/actual, as they are left here.   cmake -DCASE=DIR -DCONFIG=C -P run.cmake
+# Runs one case that tests/CMakeLists.txt wrote under CASE, and compares each file of
+# CASE/expected exactly with the one the run leaves under CASE/actual: Q4's standard output
+# (or a pattern that it matches) and error, its status, and what the options ask for.
+# COMMAND runs Q4, with the arguments in CASE/args, one a line: here, on files, or through
+# check.sh for the options that need a shell. A case with a reason in SKIP is skipped.
+#   cmake -DCASE=DIR -DOPTIONS=--OPTION;... -DCOMMAND=WORD;... -DSKIP=REASON -P run.cmake
 cmake_minimum_required(VERSION 3.20)
-include(${CASE}/${CONFIG}.cmake)
-set(actual ${CASE}/actual)
-file(REMOVE_RECURSE ${actual})
-file(MAKE_DIRECTORY ${actual})
-if(shell STREQUAL "")
-  cmake_language(EVAL CODE "execute_process(COMMAND ${command} INPUT_FILE [==[${stdin}]==]
-    OUTPUT_FILE [==[${stdout}]==] ERROR_FILE [==[${actual}/stderr]==]
-    RESULT_VARIABLE got_status TIMEOUT 10)")
-else()
-  cmake_language(EVAL CODE "execute_process(COMMAND [==[${shell}]==]
-    [==[${CMAKE_CURRENT_LIST_DIR}/check.sh]==] ${check_options} [==[${input}]==]
-    [==[${CASE}]==] -- ${command} RESULT_VARIABLE result)")
-  if(result EQUAL 77)
-    return()
-  elseif(NOT result EQUAL 0)
-    message(FATAL_ERROR "check.sh failed: ${result}")
-  endif()
-  file(STRINGS ${actual}/status got_status)
-endif()
-
-# The report: each stream that differs, and the status; strace, where Q4 runs under it,
-# names on standard error each path that it resolved.
-set(report "")
-foreach(stream IN ITEMS stdout stderr rest writes)
-  if(EXISTS ${CASE}/expected/${stream})
-    file(READ ${CASE}/expected/${stream} expected)
-    set(got "")
-    if(EXISTS ${actual}/${stream})
-      file(READ ${actual}/${stream} got)
+set(actual "${CASE}/actual")
+file(REMOVE_RECURSE "${actual}")
+# Each file that the run may leave starts empty, so that one it does not write reads so.
+foreach(file IN ITEMS stdout stderr status rest line-writes)
+  file(WRITE "${actual}/${file}" "")
+endforeach()
+file(READ "${CASE}/args" args)
+set(stdin "${CASE}/input")
+set(stdout "${actual}/stdout")
+foreach(option IN LISTS OPTIONS)
+  if(option MATCHES "^--std(in|out)=(.*)")
+    set(std${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+    if(NOT EXISTS "${CMAKE_MATCH_2}")
+      set(SKIP "this system has no ${CMAKE_MATCH_2}")
     endif()
-    string(REGEX REPLACE "strace: Requested path [^\n]*\n" "" got "${got}")
-    if(NOT got STREQUAL expected)
-      string(APPEND report "${stream} differs:\n--- expected\n${expected}\n--- actual\n${got}\n")
-    endif()
+  else()
+    set(shell ON)
   endif()
 endforeach()
-if(NOT got_status STREQUAL status)
-  string(APPEND report "exit status: expected ${status}, actual ${got_status}\n")
+find_program(BASH bash)
+if(shell AND (CMAKE_HOST_WIN32 OR NOT BASH))
+  set(SKIP "check.sh needs bash on a POSIX system")
 endif()
+if(SKIP)
+  message("skipped: ${SKIP}")
+  return()
+endif()
+
+if(shell)
+  execute_process(COMMAND "${BASH}" "${CMAKE_CURRENT_LIST_DIR}/check.sh" ${OPTIONS} "${CASE}"
+    ${COMMAND} RESULT_VARIABLE result)
+  if(result EQUAL 77)
+    return()
+  endif()
+else()
+  # Each word in brackets of its own, as execute_process would drop an empty word of a list,
+  # and an argument may be empty.
+  list(JOIN COMMAND "\n" words)
+  string(REGEX REPLACE "([^\n]*)\n" "[==[\\1]==] " words "${words}\n${args}")
+  cmake_language(EVAL CODE "execute_process(COMMAND ${words} INPUT_FILE \"\${stdin}\" OUTPUT_FILE
+    \"\${stdout}\" ERROR_FILE \"\${actual}/stderr\" RESULT_VARIABLE status TIMEOUT 10)")
+  file(WRITE "${actual}/status" "${status}")
+endif()
+
+# The report: each file that differs; strace, where Q4 runs under it, names on standard
+# error each path that it resolved.
+set(report "")
+file(GLOB files RELATIVE "${CASE}/expected" "${CASE}/expected/*")
+foreach(file IN LISTS files)
+  file(READ "${CASE}/expected/${file}" expected)
+  string(REPLACE pattern stdout stream ${file})
+  file(READ "${actual}/${stream}" got)
+  string(REGEX REPLACE "strace: Requested path [^\n]*\n" "" got "${got}")
+  if(file STREQUAL "pattern")
+    if(NOT got MATCHES "${expected}")
+      string(APPEND report "stdout does not match:\n${expected}\n--- actual\n${got}\n")
+    endif()
+  elseif(NOT got STREQUAL expected)
+    string(APPEND report "${file} differs:\n--- expected\n${expected}\n--- actual\n${got}\n")
+  endif()
+endforeach()
 if(NOT report STREQUAL "")
-  string(REPLACE "\r" "\\r" report "${report}")
-  message("input, as printf %b reads it: ${input}\n${report}")
+  file(READ "${CASE}/input" input)
+  string(REPLACE "\r" "\\r" report
+    "options: ${OPTIONS}\narguments, one a line:\n${args}input: ${input}\n${report}")
+  message("${report}")
   message(FATAL_ERROR "The case failed.")
 endif()
