@@ -15,7 +15,7 @@ while [ "${1#--}" != "$1" ]; do
     --wait) hold=1 wait=1 ;;
     --rest) rest=1 ;;
     --tty) hold=1 tty=1 ;;
-    --inject=*) inject=${1#*=} ;;
+    --inject=*) inject=${1#*=} && inject=${inject/#write:/write,writev:} ;;
     --line-writes) writes=1 ;;
     --memory-cap=*) cap=--as=$((${1#*=} * 1024)) ;;
     --file-size-cap=*) cap=--fsize=${1#*=} && trap '' XFSZ ;;
@@ -47,7 +47,7 @@ command=()
 [ -z "$cap" ] || command+=(prlimit "$cap")
 [ -z "$inject$writes" ] || command+=(env ASAN_OPTIONS=detect_leaks=0 strace -o "$actual/trace")
 [ -z "$inject" ] || command+=(-e trace="${inject%%:*}" -e inject="$inject" -P /proc/self/fd/0 -P /proc/self/fd/1)
-[ -z "$writes" ] || command+=(-e trace=write)
+[ -z "$writes" ] || command+=(-e "trace=write,writev")
 command+=("$@")
 if [ -n "$tty" ]; then
     # In the terminal that script makes, with line ends left as they are, Q4 runs and then
@@ -82,6 +82,6 @@ wait "$pid"
 status=${status:-$?}
 exec 4>&-
 [ -z "$rest" ] || [ -n "$tty" ] || cat <&3 > "$actual/rest"
-[ -z "$writes" ] || printf %s,%s "$(grep -c '^write(1,' "$actual/trace")" \
-    "$(grep -c '^write(2,' "$actual/trace")" > "$actual/line-writes"
+[ -z "$writes" ] || printf %s,%s "$(grep -Ec '^writev?\(1,' "$actual/trace")" \
+    "$(grep -Ec '^writev?\(2,' "$actual/trace")" > "$actual/line-writes"
 printf %s "$status" > "$actual/status"
