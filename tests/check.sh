@@ -41,13 +41,14 @@ if [ -n "$hold" ]; then
     [ -z "$nonblocking" ] || dd iflag=nonblock count=0 status=none <&3 2> /dev/null || skip "dd sets no O_NONBLOCK here"
 fi
 
-# The command that runs Q4, under the fault or in the cap that the options ask for. A
-# sanitized build's leak check cannot work under strace; Q4 allocates nothing for it to find.
+# The command that runs Q4, under the fault or in the cap that the options ask for; strace
+# traces Q4's writes too, and a fault only where Q4 uses its standard streams. A sanitized
+# build's leak check cannot work under strace; Q4 allocates nothing for it to find.
 command=()
 [ -z "$cap" ] || command+=(prlimit "$cap")
-[ -z "$inject$writes" ] || command+=(env ASAN_OPTIONS=detect_leaks=0 strace -o "$actual/trace")
-[ -z "$inject" ] || command+=(-e trace="${inject%%:*}" -e inject="$inject" -P /proc/self/fd/0 -P /proc/self/fd/1)
-[ -z "$writes" ] || command+=(-e "trace=write,writev")
+[ -z "$inject$writes" ] || command+=(env ASAN_OPTIONS=detect_leaks=0 strace -o "$actual/trace"
+    -e "trace=write,writev${inject:+,${inject%%:*}}")
+[ -z "$inject" ] || command+=(-e inject="$inject" -P /proc/self/fd/0 -P /proc/self/fd/1 -P /proc/self/fd/2)
 command+=("$@")
 if [ -n "$tty" ]; then
     # In the terminal that script makes, with line ends left as they are, Q4 runs and then
