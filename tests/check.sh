@@ -6,7 +6,7 @@
 # serve the case. COMMAND runs Q4, on CASE/input, with the arguments in CASE/args, one a
 # line. Needs bash 3.2 and POSIX utilities.   check.sh [OPTION]... CASE COMMAND...
 set -u
-zeros=0 hold='' nonblocking='' wait='' rest='' tty='' inject='' writes='' cap='' stdout='' errors=''
+zeros=0 hold='' nonblocking='' wait='' rest='' tty='' inject='' writes='' cap='' stdout='' errors='' status=''
 while [ "${1#--}" != "$1" ]; do
     case $1 in
     --zeros=*) zeros=${1#*=} ;;
@@ -72,7 +72,6 @@ poll() {
 }
 "${command[@]}" <&3 4>&- > "${stdout:-$actual/stdout}" 2> "${errors:-$actual/stderr}" & pid=$!
 trap 'kill "$pid" 2> /dev/null; rm -f "$actual/input"' EXIT
-status=''
 if [ -n "$wait" ]; then
     poll prompts || status="still running, without its prompts, after $limit s"
     kill -0 "$pid" 2> /dev/null || status="ended before its input did"
